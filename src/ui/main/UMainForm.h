@@ -1,0 +1,10 @@
+#pragma once
+// The main window.
+
+#include <QMainWindow>
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+};
