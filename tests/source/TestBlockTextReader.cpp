@@ -18,6 +18,11 @@ struct TEncodingCase {
     QString ReadAs;    // the name handed to SetEncodingName
 };
 
+void PrintTo(const TEncodingCase& row, std::ostream* os)
+{
+    *os << row.Name;
+}
+
 std::vector<TEncodingCase> EncodingCases()
 {
     return {
