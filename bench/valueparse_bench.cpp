@@ -29,6 +29,9 @@ BENCHMARK_CAPTURE(DetectValue, SerialDate, "43861");
 BENCHMARK_CAPTURE(DetectValue, NoMatchWord, "not a date at all");
 BENCHMARK_CAPTURE(DetectValue, NoMatchNearDate, "2020-01-31 10:15:00 XYZ");
 BENCHMARK_CAPTURE(DetectValue, NoMatchMonth, "13/13/2020");
+// Only digits and the separators of the ISO pictures: the signature skips least.
+BENCHMARK_CAPTURE(DetectValue, NoMatchIsoShaped, "9999-99-99 99:99:99.999");
+BENCHMARK_CAPTURE(DetectValue, NoMatchZoneShaped, "2020-01-31 10:15:61.1234567 +01:0099");
 
 // For comparison: the pictures tried one by one, one match call each.
 void DetectOneByOne(benchmark::State& state, const char* value)
@@ -50,6 +53,7 @@ void DetectOneByOne(benchmark::State& state, const char* value)
 }
 BENCHMARK_CAPTURE(DetectOneByOne, IsoDateTime, "2020-01-31 10:15:00");
 BENCHMARK_CAPTURE(DetectOneByOne, NoMatchNearDate, "2020-01-31 10:15:00 XYZ");
+BENCHMARK_CAPTURE(DetectOneByOne, NoMatchIsoShaped, "9999-99-99 99:99:99.999");
 
 void ParseValue(benchmark::State& state, const char* format, const char* value)
 {
