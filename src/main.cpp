@@ -2,6 +2,7 @@
 // needed), without parameters the main window. The exit code is always 0; an
 // unattended run reports through its log.
 
+#include "UAccessDBClassInit.h"
 #include "UAmbertide.h"
 #include "UInteractiveApplication.h"
 #include "UStartup.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("Ambertide"));
     TApp::SetCommandLine(QCoreApplication::arguments().mid(1));
 
+    AddStartupStep(RegisterDBConnClasses);
     RunUnitStartup();
     InstallInteractiveRoad();
     try {
