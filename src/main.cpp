@@ -2,6 +2,7 @@
 // needed), without parameters the main window. The exit code is always 0; an
 // unattended run reports through its log.
 
+#include "UAccessDBClassInit.h"
 #include "UAmbertide.h"
 #include "UInteractiveApplication.h"
 #include "UStartup.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
     TApp::SetCommandLine(QCoreApplication::arguments().mid(1));
 
     AddStartupStep(RegisterValueParseClasses);
+    AddStartupStep(RegisterDBConnClasses);
     RunUnitStartup();
     InstallInteractiveRoad();
     try {
