@@ -1,0 +1,3 @@
+#include "TestUtil.h"
+
+#include <gtest/gtest.h>
