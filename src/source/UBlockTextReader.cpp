@@ -90,7 +90,7 @@ void TBlockTextReader::OpenTextFile(const QString& fileName)
         throw EInOutError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, FFile.errorString()));
     FOpen = true;
     FFileSize = FFile.size();
-    FInMemory = FFileSize < MemoryLimit;
+    FInMemory = FFileSize < FMemoryLimit;
     if (FInMemory)
         FBuffer.reserve(FFileSize);
     SetEncodingName(Encodings::AutoDetect);

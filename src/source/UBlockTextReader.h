@@ -54,6 +54,8 @@ public:
     const QByteArray& Bom() const { return FBom; }
     qint64 FileSize() const { return FFileSize; }
     bool IsInMemory() const { return FInMemory; }
+    // The size from which OpenTextFile reads from disk; MemoryLimit unless set.
+    void SetMemoryLimit(qint64 limit) { FMemoryLimit = limit; }
 
 private:
     bool HasUnreadBytes() const;
@@ -71,6 +73,7 @@ private:
     bool FInMemory = false;
     qint64 FFileSize = 0;
     qint64 FStartPosition = 0;
+    qint64 FMemoryLimit = MemoryLimit;
 
     // In memory: the file from offset 0, read as far as needed and kept for the
     // next pass. From disk: the bytes read but not yet decoded.

@@ -29,3 +29,9 @@ int TPartRowDataReader::RowCount() const
     count = std::min<qint64>(count, FMaxRows);
     return ClampToInt(std::max<qint64>(count, 0));
 }
+
+bool TPartRowDataReader::HasNext()
+{
+    const int index = RowIndex();
+    return index >= 1 && index <= RowCount() && FInner->HasNext();
+}

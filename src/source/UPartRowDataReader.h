@@ -14,6 +14,9 @@ public:
     int RowIndex() const override;
     void GotoIndex(int index) override;
     int RowCount() const override;
+    // Also false outside rows 1 to RowCount: a filter that passes on no rows
+    // must not fall through to the inner reader's rows.
+    bool HasNext() override;
 
     int FirstRow() const { return FFirstRow; }
     int MaxRows() const { return FMaxRows; }

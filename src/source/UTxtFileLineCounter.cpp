@@ -79,7 +79,7 @@ qint64 TTxtFileLineCounter::CountLines() const
     const qint64 size = file.size();
     if (size <= 0)
         return 0;
-    const qint64 bufferSize = std::min(size, ChunkSize);
+    const qint64 bufferSize = std::min(size, FChunkSize);
     std::unique_ptr<unsigned char[]> buffer(new unsigned char[bufferSize]);
     qint64 count = 0;
     qint64 total = 0;
