@@ -321,5 +321,5 @@ QString FileStampText(const QString& fileName)
     const QFileInfo info(fileName);
     if (!info.exists())
         return QString();
-    return info.lastModified().toString(Qt::ISODateWithMs) + u'|' + QString::number(info.size());
+    return info.lastModified().toUTC().toString(Qt::ISODateWithMs) + u'|' + QString::number(info.size());
 }
