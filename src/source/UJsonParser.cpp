@@ -54,8 +54,34 @@ TJsonParserState::TJsonParserState(QStringView text, TJsonDuplicates duplicates)
       FDuplicates(duplicates),
       FIntern(text.size() >= InternThreshold),
       // A tree takes about four bytes of arena per character of text.
-      FArena(std::make_unique<TJsonArena>(size_t(std::clamp<qsizetype>(text.size() * 4, 512, 1 << 20))))
+      FArena(std::make_unique<TJsonArena>(size_t(std::clamp<qsizetype>(text.size() * 4, 512, 1 << 20)))),
+      FMemberStack(ThreadScratch().Members),
+      FElementStack(ThreadScratch().Elements),
+      FStringBuffer(ThreadScratch().Text),
+      FMemberBase(FMemberStack.size()),
+      FElementBase(FElementStack.size())
 {
+}
+
+TJsonParserState::~TJsonParserState()
+{
+    // A failed parse leaves its open containers behind.
+    FMemberStack.resize(FMemberBase);
+    FElementStack.resize(FElementBase);
+    // Keep what the lines of a file need, not what its largest document needed.
+    constexpr size_t Keep = 1 << 16;
+    if (FMemberBase == 0 && FMemberStack.capacity() > Keep)
+        std::vector<TJsonMember>().swap(FMemberStack);
+    if (FElementBase == 0 && FElementStack.capacity() > Keep)
+        std::vector<TJsonValue*>().swap(FElementStack);
+    if (FStringBuffer.capacity() > Keep)
+        std::vector<char16_t>().swap(FStringBuffer);
+}
+
+TJsonParserState::TScratch& TJsonParserState::ThreadScratch()
+{
+    thread_local TScratch scratch;
+    return scratch;
 }
 
 char16_t TJsonParserState::Read()

@@ -21,6 +21,9 @@ public:
     static constexpr int MaxDepth = 1000;
 
     TJsonParserState(QStringView text, TJsonDuplicates duplicates);
+    ~TJsonParserState();
+    TJsonParserState(const TJsonParserState&) = delete;
+    TJsonParserState& operator=(const TJsonParserState&) = delete;
 
     std::unique_ptr<TJsonValue> ParseRoot();
 
@@ -68,10 +71,20 @@ private:
 
     std::unique_ptr<TJsonArena> FArena;
     // Members and elements of the open containers, innermost last; a closed
-    // container copies its range into the arena and drops it here.
-    std::vector<TJsonMember> FMemberStack;
-    std::vector<TJsonValue*> FElementStack;
-    std::vector<char16_t> FStringBuffer;
+    // container copies its range into the arena and drops it here. The lists
+    // belong to the thread and are reused by every parse, so parsing many
+    // small texts (JSON lines) does not grow them again each time.
+    struct TScratch {
+        std::vector<TJsonMember> Members;
+        std::vector<TJsonValue*> Elements;
+        std::vector<char16_t> Text;
+    };
+    static TScratch& ThreadScratch();
+    std::vector<TJsonMember>& FMemberStack;
+    std::vector<TJsonValue*>& FElementStack;
+    std::vector<char16_t>& FStringBuffer;
+    const size_t FMemberBase;
+    const size_t FElementBase;
     std::unordered_map<std::u16string_view, const char16_t*> FInterned;
 };
 

@@ -13,7 +13,7 @@ struct TJsonArena::TBlock {
     size_t Size;
 };
 
-TJsonArena::TJsonArena(size_t firstBlock) : FNextSize(firstBlock < 256 ? 256 : firstBlock) {}
+TJsonArena::TJsonArena(size_t firstBlock) : FNextSize(firstBlock < 256 ? 256 : firstBlock), FReserved(InlineSize) {}
 
 TJsonArena::~TJsonArena()
 {
@@ -30,11 +30,9 @@ void* TJsonArena::Allocate(size_t size, size_t align)
         const uintptr_t p = (reinterpret_cast<uintptr_t>(cursor) + align - 1) & ~(uintptr_t(align) - 1);
         return p + size <= reinterpret_cast<uintptr_t>(FLimit) ? reinterpret_cast<char*>(p) : nullptr;
     };
-    if (FCursor) {
-        if (char* p = fits(FCursor)) {
-            FCursor = p + size;
-            return p;
-        }
+    if (char* p = fits(FCursor)) {
+        FCursor = p + size;
+        return p;
     }
     // Blocks double up to 1 MiB; a larger request gets a block of its own size.
     size_t blockSize = FNextSize;

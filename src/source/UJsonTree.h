@@ -11,6 +11,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -157,10 +158,14 @@ public:
     size_t BytesReserved() const { return FReserved; }
 
 private:
+    // The tree of one JSON line fits here, so parsing a line costs no block.
+    static constexpr size_t InlineSize = 2048;
+
     struct TBlock;
+    alignas(std::max_align_t) char FInline[InlineSize];
     TBlock* FHead = nullptr;
-    char* FCursor = nullptr;
-    char* FLimit = nullptr;
+    char* FCursor = FInline;
+    char* FLimit = FInline + InlineSize;
     size_t FNextSize;
     size_t FReserved = 0;
 };
