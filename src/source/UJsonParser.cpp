@@ -53,6 +53,7 @@ TJsonParserState::TJsonParserState(QStringView text, TJsonDuplicates duplicates)
       FLength(text.size()),
       FDuplicates(duplicates),
       FIntern(text.size() >= InternThreshold),
+      FPoolNames(text.size() >= NamePoolThreshold),
       // A tree takes about four bytes of arena per character of text.
       FArena(std::make_unique<TJsonArena>(size_t(std::clamp<qsizetype>(text.size() * 4, 512, 1 << 20)))),
       FMemberStack(ThreadScratch().Members),
@@ -177,6 +178,42 @@ const char16_t* TJsonParserState::StoreText(QStringView text)
         return it->second;
     const char16_t* copy = FArena->CopyText(text.utf16(), size_t(text.size()));
     FInterned.emplace(std::u16string_view(copy, key.size()), copy);
+    return copy;
+}
+
+const char16_t* TJsonParserState::StoreName(QStringView name, uint32_t hash)
+{
+    if (!FPoolNames || name.isEmpty())
+        return StoreText(name);
+    if (FNamePool.empty())
+        FNamePool.assign(1024, TPooledName{nullptr, 0, 0});
+    size_t mask = FNamePool.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        TPooledName& slot = FNamePool[i];
+        if (!slot.Text)
+            break;
+        if (slot.Hash == hash && QStringView(slot.Text, slot.Length) == name)
+            return slot.Text;
+    }
+    const char16_t* copy = StoreText(name);
+    if (2 * (FNamePoolUsed + 1) > FNamePool.size()) {
+        std::vector<TPooledName> grown(FNamePool.size() * 2, TPooledName{nullptr, 0, 0});
+        mask = grown.size() - 1;
+        for (const TPooledName& old : FNamePool) {
+            if (!old.Text)
+                continue;
+            size_t i = old.Hash & mask;
+            while (grown[i].Text)
+                i = (i + 1) & mask;
+            grown[i] = old;
+        }
+        FNamePool.swap(grown);
+    }
+    size_t i = hash & mask;
+    while (FNamePool[i].Text)
+        i = (i + 1) & mask;
+    FNamePool[i] = TPooledName{copy, int(name.size()), hash};
+    ++FNamePoolUsed;
     return copy;
 }
 
@@ -329,7 +366,8 @@ TJsonValue* TJsonParserState::ParseObject(int depth)
     if (c == u'"') {
         for (;;) {
             const QStringView name = ReadString();
-            TJsonMember member{StoreText(name), int(name.size()), JsonNameHash(name), nullptr};
+            const uint32_t hash = JsonNameHash(name);
+            TJsonMember member{StoreName(name, hash), int(name.size()), hash, nullptr};
             c = SkipBlanks(Read());
             if (c != u':')
                 Fail(Quoted("Invalid object pair name separator character \"%1\"", c));

@@ -16,6 +16,9 @@ class TJsonParserState {
 public:
     // Texts of this many characters or more share one copy of equal strings.
     static constexpr qsizetype InternThreshold = 10485760;
+    // Texts of this many characters or more share one copy of equal member
+    // names: the records of an array repeat the same few names.
+    static constexpr qsizetype NamePoolThreshold = 65536;
     // Containers nested deeper than this are refused: the recursive descent and
     // the writers stay far away from the end of the stack.
     static constexpr int MaxDepth = 1000;
@@ -52,6 +55,7 @@ private:
     // of the text; returns the text to store.
     QStringView ReadString();
     const char16_t* StoreText(QStringView text);
+    const char16_t* StoreName(QStringView name, uint32_t hash);
 
     [[noreturn]] void Fail(const QString& message);
     [[noreturn]] void FailUnterminated(qsizetype quote);
@@ -68,6 +72,7 @@ private:
     bool FAtEnd = false;
     TJsonDuplicates FDuplicates;
     bool FIntern;
+    bool FPoolNames;
 
     std::unique_ptr<TJsonArena> FArena;
     // Members and elements of the open containers, innermost last; a closed
@@ -86,6 +91,14 @@ private:
     const size_t FMemberBase;
     const size_t FElementBase;
     std::unordered_map<std::u16string_view, const char16_t*> FInterned;
+    // Open addressing over the names' own hashes; empty until first used.
+    struct TPooledName {
+        const char16_t* Text;
+        int Length;
+        uint32_t Hash;
+    };
+    std::vector<TPooledName> FNamePool;
+    size_t FNamePoolUsed = 0;
 };
 
 // The rendering of a character in parse messages: codes below 32 as their

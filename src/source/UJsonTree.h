@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <memory>
 
-enum class TJsonValueKind { Undefined, Null, Object, Array, String, Number, Boolean };
+enum class TJsonValueKind : uint8_t { Undefined, Null, Object, Array, String, Number, Boolean };
 
 enum class TJsonDuplicates { KeepAll, DropDuplicates };
 
