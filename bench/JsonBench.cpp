@@ -79,7 +79,7 @@ void BM_ParseDocument(benchmark::State& state)
     size_t treeBytes = 0;
     for (auto _ : state) {
         auto root = TJsonValue::ParseString(doc);
-        treeBytes = static_cast<const TJsonRoot<TJsonArray>*>(root.get())->Arena().BytesReserved();
+        treeBytes = static_cast<const TJsonRoot<TJsonSharedArray>*>(root.get())->Arena().BytesReserved();
         benchmark::DoNotOptimize(root.get());
     }
     state.SetBytesProcessed(state.iterations() * lines.Bytes);

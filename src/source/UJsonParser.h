@@ -55,6 +55,7 @@ private:
     // of the text; returns the text to store.
     QStringView ReadString();
     const char16_t* StoreText(QStringView text);
+    TJsonValue* NewImmediate(TJsonValueKind kind, QStringView text, bool flag = false);
     const char16_t* StoreName(QStringView name, uint32_t hash);
 
     [[noreturn]] void Fail(const QString& message);
