@@ -117,7 +117,8 @@ QString EngineErrorText(int rc, const QString& message, const QString& path)
 
 // ---------------------------------------------------------------- database
 
-TAccessDatabase::TAccessDatabase(const QString& path, const QString& password, int lockTimeoutMs) : FPath(path)
+TAccessDatabase::TAccessDatabase(const QString& path, const QString& password, const TAccessOpenOptions& options)
+    : FPath(path)
 {
     if (path.trimmed().isEmpty())
         throw Exception(QStringLiteral("Not a valid file name."));
@@ -146,14 +147,14 @@ TAccessDatabase::TAccessDatabase(const QString& path, const QString& password, i
         throw Exception(EngineErrorText(rc, message, path));
     }
     sqlite3_extended_result_codes(FDb, 1);
-    sqlite3_busy_timeout(FDb, lockTimeoutMs);
+    sqlite3_busy_timeout(FDb, options.LockTimeoutMs);
     try {
         QString answer;
         rc = QueryText(FDb, QStringLiteral("SELECT count(*) FROM sqlite_master"), answer);
         if (rc != SQLITE_OK)
             Raise(rc);
         CheckPassword(password);
-        ExecNative(QStringLiteral("PRAGMA synchronous=FULL"));
+        ExecNative(options.FullSync ? QStringLiteral("PRAGMA synchronous=FULL") : QStringLiteral("PRAGMA synchronous=NORMAL"));
         ExecNative(QStringLiteral("PRAGMA foreign_keys=ON"));
         RegisterAccessFunctions(FDb);
     } catch (...) {
@@ -487,18 +488,20 @@ bool TAccessStatement::ReturnsRows() const
 void TAccessStatement::Bind(const TUniParams& params)
 {
     const int count = static_cast<int>(FTranslation.ParamNames.size());
-    if (static_cast<int>(FParamIndex.size()) != count) {
+    // The names are matched once per parameter list, not once per row.
+    if (FBoundParams != &params || FBoundCount != params.Count()) {
         FParamIndex.assign(count, -1);
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < count; ++i) {
             FParamIndex[i] = params.IndexOf(FTranslation.ParamNames[i]);
+            if (FParamIndex[i] < 0)
+                throw Exception(QStringLiteral("Parameter '%1' not found").arg(FTranslation.ParamNames[i]));
+        }
+        FBoundParams = &params;
+        FBoundCount = params.Count();
+        FText.resize(count);
     }
     for (int i = 0; i < count; ++i) {
-        const int pi = FParamIndex[i];
-        if (pi < 0 || pi >= params.Count() || params[pi].Name().compare(FTranslation.ParamNames[i], Qt::CaseInsensitive) != 0) {
-            FParamIndex.clear();
-            throw Exception(QStringLiteral("Parameter '%1' not found").arg(FTranslation.ParamNames[i]));
-        }
-        const TUniParam& p = params[pi];
+        const TUniParam& p = params[FParamIndex[i]];
         const TAccessParamTarget& target = FTranslation.Targets[i];
         QVariant& v = FBound[i];
         v = target.Known ? ConvertAccessValue(p.Value(), target.Type, target.Column) : NormalizeAccessValue(p.Value());
@@ -519,9 +522,15 @@ void TAccessStatement::Bind(const TUniParams& params)
                 break;
             }
             default: {
-                // The text stays alive in FBound until the next bind.
+                // Encoded here into a buffer kept per parameter: cheaper than
+                // SQLite's own conversion, which allocates for every value.
                 const QString& s = *static_cast<const QString*>(v.constData());
-                rc = sqlite3_bind_text16(FStmt, i + 1, s.utf16(), static_cast<int>(s.size() * 2), SQLITE_STATIC);
+                std::string& buffer = FText[i];
+                const auto space = static_cast<size_t>(FEncoder.requiredSpace(s.size()));
+                if (buffer.size() < space)
+                    buffer.resize(space);
+                char* end = FEncoder.appendToBuffer(buffer.data(), s);
+                rc = sqlite3_bind_text(FStmt, i + 1, buffer.data(), static_cast<int>(end - buffer.data()), SQLITE_STATIC);
             }
             }
         }

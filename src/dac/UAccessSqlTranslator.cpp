@@ -739,6 +739,10 @@ TAccessTranslation TTranslation::Run()
 
     TranslateTop();
     TranslateLike();
+    // Left( and Right( are functions in Access, join words in SQLite.
+    for (int k = 0; k + 1 < SigCount(); ++k)
+        if ((IsWord(k, "left") || IsWord(k, "right")) && IsSymbol(k + 1, "("))
+            Replace(k, SqliteQuote(Tok(k).Text));
 
     if (first == QLatin1String("insert") && IsWord(1, "into") && IsIdentifier(2)) {
         FResult.Kind = TAccessStatementKind::Insert;

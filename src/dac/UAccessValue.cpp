@@ -131,6 +131,27 @@ QVariant ToReal(const QVariant& value, const TAccessColumnType& type, const QStr
     return QVariant(d);
 }
 
+// The stored form itself, checked without the general reader: the writers
+// hand over most dates this way.
+bool IsStoredDateForm(const QString& s)
+{
+    if (s.size() != 19 || s[4] != QLatin1Char('-') || s[7] != QLatin1Char('-') || s[10] != QLatin1Char(' ')
+        || s[13] != QLatin1Char(':') || s[16] != QLatin1Char(':'))
+        return false;
+    auto num = [&](int at, int len) {
+        int v = 0;
+        for (int i = at; i < at + len; ++i) {
+            const char16_t c = s[i].unicode();
+            if (c < u'0' || c > u'9')
+                return -1;
+            v = v * 10 + (c - u'0');
+        }
+        return v;
+    };
+    const int y = num(0, 4), m = num(5, 2), d = num(8, 2), h = num(11, 2), n = num(14, 2), sec = num(17, 2);
+    return y >= 100 && QDate::isValid(y, m, d) && QTime::isValid(h, n, sec);
+}
+
 QVariant ToDate(const QVariant& value, const QString& column)
 {
     QString stored;
@@ -144,6 +165,8 @@ QVariant ToDate(const QVariant& value, const QString& column)
             return FormatAccessDate(QDateTime(value.toDate(), QTime(0, 0)));
         break;
     case QMetaType::QString:
+        if (IsStoredDateForm(*static_cast<const QString*>(value.constData())))
+            return value;
         if (TryParseAccessDateText(value.toString(), stored))
             return stored;
         break;

@@ -347,9 +347,10 @@ TEST_F(AccessDbTest, DialectStatements)
     EXPECT_EQ(Rows(QStringLiteral("select [Name] & '!' from [My Table] where [Name] like 'n*' and [id] = 1")),
               (QStringList{"n1!"}));
     EXPECT_EQ(Scalar(QStringLiteral("select count(*) from (select top 3 id from [My Table])")), QStringLiteral("3"));
-    EXPECT_EQ(Scalar(QStringLiteral("select UCase(Name), Len(Name), Mid(Name, 2, 1), IIf(id > 1, 'big', 'small') "
+    EXPECT_EQ(Scalar(QStringLiteral("select UCase(Name), Len(Name), Mid(Name, 2, 1), IIf(id > 1, 'big', 'small'), "
+                                    "Left(Name, 1), Right(Name, 1), Year([Order Date]), Nz(null, 'z') "
                                     "from [My Table] where id = 2")),
-              QStringLiteral("N2|2|2|big"));
+              QStringLiteral("N2|2|2|big|n|2|2020|z"));
     Exec(QStringLiteral("create unique index ix_name on [My Table] ([Name]) with disallow null"));
     EXPECT_FALSE(ErrorOf([&] { Exec(QStringLiteral("insert into [My Table] (id, Name) values (9, 'n1')")); }).isEmpty());
     Exec(QStringLiteral("drop index ix_name on [My Table]"));
