@@ -671,8 +671,21 @@ void TTranslation::TargetComparisons(const QString& table)
     auto isOperand = [&](int k) {
         return k >= 0 && k < SigCount() && !IsSymbol(k, ".") && !IsSymbol(k, "(");
     };
+    // Comparisons inside a subquery belong to another table.
+    std::vector<bool> subquery;
+    int inSubquery = 0;
     for (int k = 1; k + 1 < SigCount(); ++k) {
-        if (Tok(k).Kind != TAccessToken::Symbol || !KOps.contains(Tok(k).Text))
+        if (IsSymbol(k, "(")) {
+            subquery.push_back(IsWord(k + 1, "select"));
+            inSubquery += subquery.back() ? 1 : 0;
+            continue;
+        }
+        if (IsSymbol(k, ")") && !subquery.empty()) {
+            inSubquery -= subquery.back() ? 1 : 0;
+            subquery.pop_back();
+            continue;
+        }
+        if (inSubquery > 0 || Tok(k).Kind != TAccessToken::Symbol || !KOps.contains(Tok(k).Text))
             continue;
         // column op value
         int used = 1;

@@ -295,6 +295,10 @@ TEST_F(AccessDbTest, LiteralValuesAreConvertedOrRefused)
     EXPECT_EQ(Exec(QStringLiteral("update v set l = '8' where [t] = 'k'")), 1);
     EXPECT_EQ(Scalar(QStringLiteral("select l from v")), QStringLiteral("8"));
     EXPECT_TRUE(ErrorOf([&] { Exec(QStringLiteral("update v set l = 'eight'")); }).startsWith(QStringLiteral("Data type mismatch")));
+    // A comparison in a subquery is not converted for the outer table's column.
+    Exec(QStringLiteral("create table w ([l] Text(10))"));
+    Exec(QStringLiteral("insert into w values ('eight')"));
+    EXPECT_EQ(Scalar(QStringLiteral("select count(*) from v where t in (select l from w where l = 'eight')")), QStringLiteral("0"));
 }
 
 TEST_F(AccessDbTest, ChecksInTheFileHoldForOtherWriters)
