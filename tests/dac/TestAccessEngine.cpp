@@ -295,6 +295,10 @@ TEST_F(AccessDbTest, LiteralValuesAreConvertedOrRefused)
     EXPECT_EQ(Exec(QStringLiteral("update v set l = '8' where [t] = 'k'")), 1);
     EXPECT_EQ(Scalar(QStringLiteral("select l from v")), QStringLiteral("8"));
     EXPECT_TRUE(ErrorOf([&] { Exec(QStringLiteral("update v set l = 'eight'")); }).startsWith(QStringLiteral("Data type mismatch")));
+    // Only bare columns against bare values are converted.
+    EXPECT_EQ(Scalar(QStringLiteral("select t from v where (l = '8' or l = 9) and l + 1 = 9 and 9 = l + 1 and '8' = [l]")),
+              QStringLiteral("k"));
+    EXPECT_EQ(Scalar(QStringLiteral("select count(*) from v where l || 'x' = '8x'")), QStringLiteral("1"));
     // A comparison in a subquery is not converted for the outer table's column.
     Exec(QStringLiteral("create table w ([l] Text(10))"));
     Exec(QStringLiteral("insert into w values ('eight')"));
