@@ -6,6 +6,8 @@
 #include "UUniParam.h"
 
 #include <QCryptographicHash>
+#include <algorithm>
+#include <cmath>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -434,6 +436,8 @@ std::vector<TAccessIndexInfo> TAccessDatabase::Indexes(const QString& table)
         if (!pk.Columns.isEmpty())
             result.insert(result.begin(), pk);
     }
+    // The primary key first, the others as SQLite lists them (newest first).
+    std::stable_partition(result.begin(), result.end(), [](const TAccessIndexInfo& i) { return i.PrimaryKey; });
     return result;
 }
 
@@ -503,6 +507,8 @@ void TAccessStatement::Bind(const TUniParams& params)
     for (int i = 0; i < count; ++i) {
         const TUniParam& p = params[FParamIndex[i]];
         const TAccessParamTarget& target = FTranslation.Targets[i];
+        if (target.Known && BindDirect(i, p.Value(), target.Type))
+            continue;
         QVariant& v = FBound[i];
         v = target.Known ? ConvertAccessValue(p.Value(), target.Type, target.Column) : NormalizeAccessValue(p.Value());
         int rc = SQLITE_OK;
@@ -521,22 +527,63 @@ void TAccessStatement::Bind(const TUniParams& params)
                 rc = sqlite3_bind_blob64(FStmt, i + 1, b.constData(), static_cast<sqlite3_uint64>(b.size()), SQLITE_STATIC);
                 break;
             }
-            default: {
-                // Encoded here into a buffer kept per parameter: cheaper than
-                // SQLite's own conversion, which allocates for every value.
-                const QString& s = *static_cast<const QString*>(v.constData());
-                std::string& buffer = FText[i];
-                const auto space = static_cast<size_t>(FEncoder.requiredSpace(s.size()));
-                if (buffer.size() < space)
-                    buffer.resize(space);
-                char* end = FEncoder.appendToBuffer(buffer.data(), s);
-                rc = sqlite3_bind_text(FStmt, i + 1, buffer.data(), static_cast<int>(end - buffer.data()), SQLITE_STATIC);
-            }
+            default:
+                rc = BindText(i, *static_cast<const QString*>(v.constData()));
             }
         }
         if (rc != SQLITE_OK)
             FDb->Raise(rc);
     }
+}
+
+int TAccessStatement::BindText(int i, const QString& s)
+{
+    // Encoded here into a buffer kept per parameter: cheaper than SQLite's
+    // own conversion from UTF-16, which allocates for every value.
+    std::string& buffer = FText[i];
+    const auto space = static_cast<size_t>(FEncoder.requiredSpace(s.size()));
+    if (buffer.size() < space)
+        buffer.resize(space);
+    char* end = FEncoder.appendToBuffer(buffer.data(), s);
+    return sqlite3_bind_text(FStmt, i + 1, buffer.data(), static_cast<int>(end - buffer.data()), SQLITE_STATIC);
+}
+
+// The common cases that need no conversion, bound without building a
+// converted value: a text that fits, an integer in range, a finite double,
+// a boolean, a date text in the stored form. Anything else (and every
+// refusal with its message) takes the general conversion.
+bool TAccessStatement::BindDirect(int i, const QVariant& value, const TAccessColumnType& type)
+{
+    const int typeId = value.typeId();
+    int rc = SQLITE_OK;
+    if (value.isNull()) {
+        rc = sqlite3_bind_null(FStmt, i + 1);
+    } else if (typeId == QMetaType::QString
+               && (type.Kind == TAccessKind::Memo || type.Kind == TAccessKind::Text || type.Kind == TAccessKind::DateTime)) {
+        const QString& s = *static_cast<const QString*>(value.constData());
+        if (type.Kind == TAccessKind::Text ? !FitsAccessText(s, type)
+                                           : type.Kind == TAccessKind::DateTime && !IsStoredAccessDate(s))
+            return false;
+        rc = BindText(i, s);
+    } else if ((typeId == QMetaType::Int || typeId == QMetaType::LongLong) && type.IsInteger()) {
+        const qint64 n = typeId == QMetaType::Int ? *static_cast<const int*>(value.constData())
+                                                  : *static_cast<const qint64*>(value.constData());
+        if (n < type.MinInteger() || n > type.MaxInteger())
+            return false;
+        rc = sqlite3_bind_int64(FStmt, i + 1, n);
+    } else if (typeId == QMetaType::Double && (type.Kind == TAccessKind::Double || type.Kind == TAccessKind::Single)) {
+        const double d = *static_cast<const double*>(value.constData());
+        if (!(std::fabs(d) <= type.MaxMagnitude()))
+            return false;
+        rc = sqlite3_bind_double(FStmt, i + 1, d);
+    } else if (typeId == QMetaType::Bool && type.Kind == TAccessKind::Bit) {
+        rc = sqlite3_bind_int64(FStmt, i + 1, *static_cast<const bool*>(value.constData()) ? -1 : 0);
+    } else {
+        return false;
+    }
+    if (rc != SQLITE_OK)
+        FDb->Raise(rc);
+    return true;
 }
 
 bool TAccessStatement::Execute(const TUniParams& params)

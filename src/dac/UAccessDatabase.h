@@ -117,6 +117,8 @@ public:
 
 private:
     void Bind(const TUniParams& params);
+    bool BindDirect(int index, const QVariant& value, const TAccessColumnType& type);
+    int BindText(int index, const QString& text);
 
     TAccessDatabase* FDb;
     TAccessTranslation FTranslation;

@@ -474,6 +474,12 @@ void TTranslation::TranslateCreateTable()
             continue;
         }
         Replace(c.TypeFirst, c.Type.Kind == TAccessKind::Counter ? QStringLiteral("COUNTER") : c.Type.DeclaredType());
+        // SQLite lets a key column hold NULL; Access does not.
+        bool notNull = false;
+        for (int t = c.TypeLast + 1; t < c.Last; ++t)
+            notNull = notNull || (IsWord(t, "not") && IsWord(t + 1, "null"));
+        if (!notNull && pkColumns.contains(c.Name, Qt::CaseInsensitive))
+            FAppend[FSig[c.Last]] += QStringLiteral(" NOT NULL");
         FAppend[FSig[c.Last]] += c.Type.CheckClauses(c.Name);
         if (c.Counter) {
             // A counter beside another key: numbered after the insert.

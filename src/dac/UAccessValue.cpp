@@ -131,9 +131,11 @@ QVariant ToReal(const QVariant& value, const TAccessColumnType& type, const QStr
     return QVariant(d);
 }
 
+}  // namespace
+
 // The stored form itself, checked without the general reader: the writers
 // hand over most dates this way.
-bool IsStoredDateForm(const QString& s)
+bool IsStoredAccessDate(const QString& s)
 {
     if (s.size() != 19 || s[4] != QLatin1Char('-') || s[7] != QLatin1Char('-') || s[10] != QLatin1Char(' ')
         || s[13] != QLatin1Char(':') || s[16] != QLatin1Char(':'))
@@ -152,6 +154,8 @@ bool IsStoredDateForm(const QString& s)
     return y >= 100 && QDate::isValid(y, m, d) && QTime::isValid(h, n, sec);
 }
 
+namespace {
+
 QVariant ToDate(const QVariant& value, const QString& column)
 {
     QString stored;
@@ -165,7 +169,7 @@ QVariant ToDate(const QVariant& value, const QString& column)
             return FormatAccessDate(QDateTime(value.toDate(), QTime(0, 0)));
         break;
     case QMetaType::QString:
-        if (IsStoredDateForm(*static_cast<const QString*>(value.constData())))
+        if (IsStoredAccessDate(*static_cast<const QString*>(value.constData())))
             return value;
         if (TryParseAccessDateText(value.toString(), stored))
             return stored;
@@ -220,6 +224,11 @@ qsizetype CharCount(const QString& s)
 
 }  // namespace
 
+bool FitsAccessText(const QString& text, const TAccessColumnType& type)
+{
+    return text.size() <= type.Length || CharCount(text) <= type.Length;
+}
+
 QVariant ConvertAccessValue(const QVariant& value, const TAccessColumnType& type, const QString& column)
 {
     if (value.isNull())
@@ -227,7 +236,7 @@ QVariant ConvertAccessValue(const QVariant& value, const TAccessColumnType& type
     switch (type.Kind) {
     case TAccessKind::Text: {
         QString s = TextOf(value);
-        if (s.size() > type.Length && CharCount(s) > type.Length)
+        if (!FitsAccessText(s, type))
             throw Exception(QStringLiteral("%1 Field \"%2\", %3 characters for at most %4.")
                                 .arg(AccessText::FieldTooSmall, column, QString::number(CharCount(s)),
                                      QString::number(type.Length)));

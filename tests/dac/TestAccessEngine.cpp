@@ -339,6 +339,12 @@ TEST_F(AccessDbTest, RequiredAndDuplicateValuesAreRefused)
     EXPECT_EQ(ErrorOf([&] { Exec(QStringLiteral("insert into t (n) values (3)")); }),
               QStringLiteral("The field 't.k' cannot contain a Null value because the Required property for this field is "
                              "set to True. Enter a value in this field."));
+    // Key columns refuse NULL even without "not null", an integer key included.
+    Exec(QStringLiteral("create table u ([id] Long, [n] Text(5), CONSTRAINT pk_u PRIMARY KEY([id]))"));
+    EXPECT_TRUE(ErrorOf([&] { Exec(QStringLiteral("insert into u (n) values ('x')")); })
+                    .startsWith(QStringLiteral("The field 'u.id' cannot contain a Null value")));
+    Exec(QStringLiteral("insert into u values (5, 'y')"));
+    EXPECT_EQ(Scalar(QStringLiteral("select id, n from u")), QStringLiteral("5|y"));
 }
 
 // ---------------------------------------------------------------- dialect
