@@ -373,6 +373,9 @@ TEST_F(AccessDbTest, DialectStatements)
     EXPECT_EQ(ErrorOf([&] { Exec(QStringLiteral("truncate table [My Table]")); }),
               QStringLiteral("Invalid SQL statement; expected 'DELETE', 'INSERT', 'PROCEDURE', 'SELECT', or 'UPDATE'."));
     EXPECT_EQ(Exec(QStringLiteral("delete from [My Table]")), 5);
+    Exec(QStringLiteral("alter table [My Table] add column [Code] Text(3)"));
+    EXPECT_TRUE(ErrorOf([&] { Exec(QStringLiteral("update [My Table] set [Code] = 'abcd'")); })
+                    .startsWith(QStringLiteral("The field is too small")));
     Exec(QStringLiteral("drop table [My Table]"));
     EXPECT_TRUE(ErrorOf([&] { Exec(QStringLiteral("select * from [My Table]")); })
                     .startsWith(QStringLiteral("The database engine cannot find the input table or query 'My Table'.")));

@@ -251,6 +251,14 @@ TEST_P(KilledWriterTest, ReopenShowsTheLastCommittedRows)
     ASSERT_TRUE(out.contains("ready")) << child.readAllStandardError().toStdString();
     if (QByteArray(GetParam()) == "stream")
         QThread::msleep(150);  // somewhere in the middle of a later batch or its commit
+    if (QByteArray(GetParam()) == "hold") {
+        // The other process holds an open transaction: reading shows its commits, writing waits, then fails.
+        EXPECT_EQ(CountOf(path), QStringLiteral("2000"));
+        TUniConnection c;
+        OpenOn(c, path, QString(), 100);
+        EXPECT_EQ(ErrorOf([&] { c.ExecSQL(QStringLiteral("insert into t ([n]) values (-2)")); }),
+                  QStringLiteral("Could not use '%1'; file already in use.").arg(path));
+    }
     child.kill();  // SIGKILL
     ASSERT_TRUE(child.waitForFinished(10000));
     EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
