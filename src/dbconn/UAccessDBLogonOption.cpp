@@ -1,0 +1,105 @@
+#include "UAccessDBLogonOption.h"
+
+#include "UAccessCreator.h"
+#include "UMyIniFile.h"
+#include "URegistry.h"
+#include "UStringList.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString ParamValue(const TStringList& params, const QString& name, const QString& fallbackName)
+{
+    const QString value = params.Values(name).trimmed();
+    return value.isEmpty() ? params.Values(fallbackName).trimmed() : value;
+}
+
+QString Pair(const QString& name, const QString& value)
+{
+    return QLatin1Char(' ') + name + QStringLiteral("=\"") + value + QLatin1Char('"');
+}
+
+}  // namespace
+
+bool TAccessDBLogonOption::Validate()
+{
+    LastMessage.clear();
+    if (Database.isEmpty()) {
+        LastMessage = QStringLiteral("Please choose Access file.");
+        return false;
+    }
+    if (!QFileInfo::exists(Database)) {
+        LastMessage = QStringLiteral("File ") + Database + QStringLiteral(" not exists.");
+        return false;
+    }
+    return true;
+}
+
+void TAccessDBLogonOption::LoadFromRegistry(const QString& key)
+{
+    TDBLogonOption::LoadFromRegistry(key);
+    TRegistry reg;
+    if (!reg.OpenKey(LogonKeyPath(key), true))
+        return;
+    Username = reg.ReadString(QStringLiteral("Username"));
+    Database = reg.ReadString(QStringLiteral("Database"));
+}
+
+void TAccessDBLogonOption::SaveToRegistry(const QString& key)
+{
+    TDBLogonOption::SaveToRegistry(key);
+    TRegistry reg;
+    reg.OpenKey(LogonKeyPath(key), true);
+    reg.WriteString(QStringLiteral("Username"), Username);
+    reg.WriteString(QStringLiteral("Database"), Database);
+}
+
+void TAccessDBLogonOption::LoadFromIni(const TIniFile& ini, const QString& section)
+{
+    TDBLogonOption::LoadFromIni(ini, section);
+    Username = ini.ReadString(section, QStringLiteral("Username"), QString());
+    Database = ini.ReadString(section, QStringLiteral("Database"), QString());
+}
+
+void TAccessDBLogonOption::SaveToIni(TIniFile& ini, const QString& section) const
+{
+    TDBLogonOption::SaveToIni(ini, section);
+    ini.WriteString(section, QStringLiteral("Username"), Username);
+    ini.WriteString(section, QStringLiteral("Database"), Database);
+}
+
+void TAccessDBLogonOption::LoadFromParams(const TStringList& params)
+{
+    Username = ParamValue(params, QStringLiteral("access_username"), QStringLiteral("username"));
+    Password = ParamValue(params, QStringLiteral("access_password"), QStringLiteral("password"));
+    Database = ParamValue(params, QStringLiteral("access_database"), QStringLiteral("database"));
+    UseUnicode = params.Values(QStringLiteral("access_unicode")).trimmed().toLower();
+    if (UseUnicode.isEmpty())
+        UseUnicode = QStringLiteral("False");
+}
+
+QString TAccessDBLogonOption::GetParamsText() const
+{
+    return Pair(QStringLiteral("access_username"), Username) + Pair(QStringLiteral("access_password"), Password)
+        + Pair(QStringLiteral("access_database"), Database) + Pair(QStringLiteral("access_unicode"), UseUnicode);
+}
+
+QString TAccessDBLogonOption::DriverVersionFor(const QString& fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix();
+    return suffix.compare(QLatin1String("accdb"), Qt::CaseInsensitive) == 0 && fileName.endsWith(QLatin1String("." ) + suffix)
+        ? QStringLiteral("dvAccdb")
+        : QStringLiteral("dvAuto");
+}
+
+void TAccessDBLogonOption::BeforeConnect() const
+{
+    if (Database.isEmpty() || QFileInfo::exists(Database))
+        return;
+    const QString folder = QFileInfo(Database).absolutePath();
+    if (!QDir(folder).exists())
+        throw Exception(QStringLiteral("Directory \"") + QDir::toNativeSeparators(folder) + QStringLiteral("\" not exists."));
+    CreateAccessDatabase(Database, Username, Password);
+}
