@@ -1,9 +1,11 @@
 #include "UAccessDBLogonOption.h"
 
 #include "UAccessCreator.h"
+#include "UException.h"
 #include "UMyIniFile.h"
 #include "URegistry.h"
 #include "UStringList.h"
+#include "UUniConnection.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -88,10 +90,8 @@ QString TAccessDBLogonOption::GetParamsText() const
 
 QString TAccessDBLogonOption::DriverVersionFor(const QString& fileName)
 {
-    const QString suffix = QFileInfo(fileName).suffix();
-    return suffix.compare(QLatin1String("accdb"), Qt::CaseInsensitive) == 0 && fileName.endsWith(QLatin1String("." ) + suffix)
-        ? QStringLiteral("dvAccdb")
-        : QStringLiteral("dvAuto");
+    return QFileInfo(fileName).suffix().toLower() == QLatin1String("accdb") ? QStringLiteral("dvAccdb")
+                                                                            : QStringLiteral("dvAuto");
 }
 
 void TAccessDBLogonOption::BeforeConnect() const
@@ -102,4 +102,26 @@ void TAccessDBLogonOption::BeforeConnect() const
     if (!QDir(folder).exists())
         throw Exception(QStringLiteral("Directory \"") + QDir::toNativeSeparators(folder) + QStringLiteral("\" not exists."));
     CreateAccessDatabase(Database, Username, Password);
+}
+
+void TAccessDBLogonOption::ReadFromConnection(const TUniConnection& connection)
+{
+    Username = connection.Username();
+    Password = connection.Password();
+    Database = connection.Database();
+    UseUnicode = connection.SpecificOption(QStringLiteral("UseUnicode"));
+}
+
+void TAccessDBLogonOption::ApplyToConnection(TUniConnection& connection) const
+{
+    connection.SetDatabase(Database);
+    connection.SetUsername(Username);
+    connection.SetPassword(Password);
+    connection.SetSpecificOption(QStringLiteral("UseUnicode"), UseUnicode);
+    connection.SetSpecificOption(QStringLiteral("DriverVersion"), DriverVersionFor(Database));
+}
+
+QString TAccessDBLogonOption::GetConnectionKey(const TUniConnection& connection) const
+{
+    return ComposeConnectionKey(connection.Username(), connection.Server(), connection.Port(), connection.Database());
 }

@@ -1,5 +1,6 @@
 #include "UDBLogonOption.h"
 
+#include "UDBTypeNames.h"
 #include "UMyIniFile.h"
 #include "URegistry.h"
 #include "UStringList.h"
@@ -113,15 +114,5 @@ QString TDBLogonOption::KeyOfSubkeyName(const QString& stored)
 QString TDBLogonOption::ComposeConnectionKey(const QString& username, const QString& server, int port,
                                              const QString& database)
 {
-    QString key;
-    if (!username.isEmpty())
-        key += username + QLatin1Char('@');
-    if (!server.isEmpty())
-        key += server + QLatin1Char(':');
-    if (port > 0)
-        key += QString::number(port) + QLatin1Char(':');
-    key += database;
-    if (key.endsWith(QLatin1Char(':')))
-        key.chop(1);
-    return key;
+    return ComposeConnectionText(username, server, port, database);
 }

@@ -1,13 +1,11 @@
 #pragma once
-// Runs free SQL text (one or more statements) on a database; true on success.
-// The table creator and the database tools use it; errors are raised.
-
-#include "UObject.h"
+// Runs free SQL (scripts of one or more statements) on a database.
 
 #include <QString>
 
-class TSqlExecutor : public TObject {
-    AMBERTIDE_CLASS(TSqlExecutor)
+class TSqlExecutor {
 public:
+    virtual ~TSqlExecutor() = default;
+    // True when the whole text ran; an error of a statement is raised.
     virtual bool ExecSql(const QString& sql) = 0;
 };

@@ -46,3 +46,18 @@ QString DBProviderClassName(const QString& dbType)
         part = QStringLiteral("SQLite");
     return part + QStringLiteral("UniProvider.T") + part + QStringLiteral("UniProvider");
 }
+
+QString ComposeConnectionText(const QString& username, const QString& server, int port, const QString& database)
+{
+    QString text;
+    if (!username.isEmpty())
+        text += username + QLatin1Char('@');
+    if (!server.isEmpty())
+        text += server + QLatin1Char(':');
+    if (port > 0)
+        text += QString::number(port) + QLatin1Char(':');
+    text += database;
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text;
+}

@@ -32,6 +32,11 @@ std::unique_ptr<T> CreateDBObject(const QString& dbType, const QString& role)
     return TRttiUtil::CreateObjectAs<T>(DBClassName(dbType, role));
 }
 
+// The text that names a connection: username + "@", server + ":", port + ":"
+// (each only when present; the port when above 0), then the database; one
+// trailing ":" is dropped.
+QString ComposeConnectionText(const QString& username, const QString& server, int port, const QString& database);
+
 namespace DBRoles {
 inline const QString DBDictionary = QStringLiteral("DBDictionary");
 inline const QString DBHelper = QStringLiteral("DBHelper");
