@@ -5,6 +5,7 @@
 #include "UAmbertide.h"
 #include "UInteractiveApplication.h"
 #include "UStartup.h"
+#include "UValueParseClassInit.h"
 
 #include <QCoreApplication>
 #include <memory>
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("Ambertide"));
     TApp::SetCommandLine(QCoreApplication::arguments().mid(1));
 
+    AddStartupStep(RegisterValueParseClasses);
     RunUnitStartup();
     InstallInteractiveRoad();
     try {
