@@ -2,7 +2,9 @@
 // needed), without parameters the main window. The exit code is always 0; an
 // unattended run reports through its log.
 
+#include "UAccessDBClassInit.h"
 #include "UAmbertide.h"
+#include "UDBOutClasses.h"
 #include "UInteractiveApplication.h"
 #include "UStartup.h"
 #include "UValueParseClassInit.h"
@@ -23,6 +25,8 @@ int main(int argc, char** argv)
     TApp::SetCommandLine(QCoreApplication::arguments().mid(1));
 
     AddStartupStep(RegisterValueParseClasses);
+    AddStartupStep(RegisterDBConnClasses);
+    AddStartupStep(RegisterDBOutClasses);
     RunUnitStartup();
     InstallInteractiveRoad();
     try {
