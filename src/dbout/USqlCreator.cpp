@@ -289,7 +289,12 @@ QString TSqlCreator::GetWriteSql()
     if (loadType == QLatin1String("update"))
         return GetUpdateSql();
     if (loadType == QLatin1String("upsert"))
-        return FDBHelper->UpsertStatement();
+    {
+        QStringList columns;
+        for (const QString& column : FTableStruct->FieldNames)
+            columns.append(QuoteColumn(column));
+        return FDBHelper->UpsertStatement(GetQualifiedTableName(), columns, FValueExpressions, FTableStruct->UpdateKey);
+    }
     return GetInsertSql();
 }
 
@@ -362,7 +367,6 @@ QString TSqlCreator::ParseNumber(int column, const QString& value, const QString
 
 QString TSqlCreator::FillValue(const QString& sql, int column, const QString& value)
 {
-    const QString& name = ColumnName(column);
     QString v = IsNullValueAt(column, value) ? QStringLiteral("null") : value;
     QString literal;
     switch (FColumnClasses[column]) {
@@ -416,6 +420,5 @@ QString TSqlCreator::FillValue(const QString& sql, int column, const QString& va
         }
         break;
     }
-    Q_UNUSED(name);
     return ReplacePlaceholder(sql, QLatin1Char(':') + FParamNames[column], literal);
 }

@@ -1,6 +1,7 @@
 #include "UTableStruct.h"
 
 #include "UDateFormatParser.h"
+#include "UException.h"
 #include "UDBDictionary.h"
 #include "ULog.h"
 #include "UDBTypeNames.h"
