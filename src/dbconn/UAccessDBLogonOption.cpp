@@ -43,8 +43,8 @@ void TAccessDBLogonOption::LoadFromRegistry(const QString& key)
 {
     TDBLogonOption::LoadFromRegistry(key);
     TRegistry reg;
-    if (!reg.OpenKey(LogonKeyPath(key), true))
-        return;
+    // A logon never remembered reads as defaults; reading creates no key.
+    reg.OpenKeyReadOnly(LogonKeyPath(key));
     Username = reg.ReadString(QStringLiteral("Username"));
     Database = reg.ReadString(QStringLiteral("Database"));
 }

@@ -30,8 +30,8 @@ void TDBLogonOption::LoadFromRegistry(const QString& key)
 {
     TLogonOption::LoadFromRegistry(key);
     TRegistry reg;
-    if (!reg.OpenKey(LogonKeyPath(key), true))
-        return;
+    // A logon never remembered reads as defaults; reading creates no key.
+    reg.OpenKeyReadOnly(LogonKeyPath(key));
     if (reg.ValueExists(QStringLiteral("UseUnicode")))
         UseUnicode = BoolText(reg.ReadBool(QStringLiteral("UseUnicode"), false));
     else

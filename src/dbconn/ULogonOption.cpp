@@ -19,8 +19,8 @@ QString TLogonOption::LogonKeyPath(const QString& key) const
 void TLogonOption::LoadFromRegistry(const QString& key)
 {
     TRegistry reg;
-    if (!reg.OpenKey(LogonKeyPath(key), true))
-        return;
+    // A logon never remembered reads as defaults; reading creates no key.
+    reg.OpenKeyReadOnly(LogonKeyPath(key));
     SavePassword = reg.ReadBool(QStringLiteral("Save Password"), false);
     PasswordEncrypted = reg.ReadBool(QStringLiteral("PasswordEncrypted"), false);
     Password = reg.ReadString(QStringLiteral("Password"));

@@ -135,6 +135,13 @@ TEST_F(LogonOption, RegistryDefaultsForMissingValues)
     EXPECT_EQ(loaded.Password, QStringLiteral("plain"));  // not enciphered, so read as it is
     EXPECT_EQ(loaded.UseUnicode, QStringLiteral("0"));
     EXPECT_EQ(loaded.Database, QStringLiteral("/old.mdb"));
+
+    TAccessDBLogonOption never;
+    never.LoadFromRegistry(QStringLiteral("/never.mdb"));  // reading remembers nothing
+    EXPECT_EQ(never.UseUnicode, QStringLiteral("0"));
+    TStringList remembered;
+    never.GetRememberedLogons(remembered);
+    EXPECT_EQ(remembered.List(), QStringList{QStringLiteral("/old.mdb")});
 }
 
 TEST_F(LogonOption, DamagedRegistryPasswordIsReported)
