@@ -324,6 +324,10 @@ TEST_F(TDBWriterTest, RefusesValuesOutsideItsColumnsOrBeforeItStarted)
     auto writer = NewWriter(ts);
     EXPECT_EQ(ErrorOf([&] { writer->Write(); }),
               QStringLiteral("TUniDBWriter.Write, the writer has not been started (BeforeWork)."));
+    TAccessWriter unconnected;
+    unconnected.SetTableStruct(&ts);
+    EXPECT_EQ(ErrorOf([&] { unconnected.BeforeWork(); }),
+              QStringLiteral("TUniDBWriter.BeforeWork, no connection is set for [T]"));
     writer->BeforeWork();
     EXPECT_EQ(ErrorOf([&] { writer->SetValue(1, QStringLiteral("x")); }),
               QStringLiteral("TUniDBWriter.SetValue, column index 1 is outside the 1 columns of [T]"));
