@@ -4,6 +4,7 @@
 
 #include "UAccessDBClassInit.h"
 #include "UAmbertide.h"
+#include "UDBOutClasses.h"
 #include "UInteractiveApplication.h"
 #include "UStartup.h"
 #include "UValueParseClassInit.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
 
     AddStartupStep(RegisterValueParseClasses);
     AddStartupStep(RegisterDBConnClasses);
+    AddStartupStep(RegisterDBOutClasses);
     RunUnitStartup();
     InstallInteractiveRoad();
     try {
