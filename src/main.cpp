@@ -2,9 +2,12 @@
 // needed), without parameters the main window. The exit code is always 0; an
 // unattended run reports through its log.
 
+#include "UAccessDBClassInit.h"
 #include "UAmbertide.h"
+#include "UDBOutClasses.h"
 #include "UInteractiveApplication.h"
 #include "UStartup.h"
+#include "UValueParseClassInit.h"
 
 #include <QCoreApplication>
 #include <memory>
@@ -21,6 +24,9 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("Ambertide"));
     TApp::SetCommandLine(QCoreApplication::arguments().mid(1));
 
+    AddStartupStep(RegisterValueParseClasses);
+    AddStartupStep(RegisterDBConnClasses);
+    AddStartupStep(RegisterDBOutClasses);
     RunUnitStartup();
     InstallInteractiveRoad();
     try {

@@ -1,0 +1,135 @@
+#include "UDBLogon.h"
+
+#include "UDBHelper.h"
+#include "UDBTypeNames.h"
+#include "UException.h"
+#include "ULog.h"
+#include "ULogonFormIntf.h"
+#include "UMyIniFile.h"
+#include "URttiUtil.h"
+#include "UUniConnection.h"
+#include "UUniQuery.h"
+
+namespace {
+
+TDBLogon::TMessageHandler& MessageHandler()
+{
+    static TDBLogon::TMessageHandler handler;
+    return handler;
+}
+
+void ShowMessage(const QString& message)
+{
+    TLog::Global().Error(message);
+    if (MessageHandler())
+        MessageHandler()(message);
+}
+
+}  // namespace
+
+void TDBLogon::SetMessageHandler(TMessageHandler handler)
+{
+    MessageHandler() = std::move(handler);
+}
+
+TDBLogon::TDBLogon(const QString& dbType) : FDBType(NormalizeDBType(dbType))
+{
+    FProvider = TRttiUtil::CreateObject(DBProviderClassName(FDBType));
+    FConnection = std::make_unique<TUniConnection>();
+    FConnection->SetLoginPrompt(false);
+    FConnection->SetProviderName(DBProviderName(FDBType));
+    FLogonOption = CreateDBObject<TDBLogonOption>(FDBType, DBRoles::DBLogonOption);
+}
+
+TDBLogon::~TDBLogon() = default;
+
+void TDBLogon::Connect()
+{
+    // New settings replace the old logon; the engine takes them on opening.
+    if (FConnection->Connected())
+        FConnection->Close();
+    FLogonOption->ApplyToConnectionWithSSH(*FConnection);
+    FLogonOption->BeforeConnect();
+    FConnection->Open();
+    FLogonOption->AfterConnect();
+}
+
+bool TDBLogon::LogonWith(const QString& via)
+{
+    try {
+        Connect();
+    } catch (const std::exception& e) {
+        throw Exception(QStringLiteral("Can not via ") + via + QStringLiteral(" login database ") + FConnection->Database()
+                        + QStringLiteral(". ") + ExceptionMessage(e));
+    }
+    return FConnection->Connected();
+}
+
+bool TDBLogon::LogonFromIni(const QString& fileName, const QString& section)
+{
+    TMyIniFile ini(fileName);
+    FLogonOption->LoadFromIni(ini, section);
+    return LogonWith(QStringLiteral("ini"));
+}
+
+bool TDBLogon::LogonFromParams(const TStringList& params)
+{
+    FLogonOption->LoadFromParams(params);
+    return LogonWith(QStringLiteral("cmd"));
+}
+
+bool TDBLogon::LogonByForm()
+{
+    if (!FLogonForm) {
+        FLogonForm = CreateDBObject<TLogonFormIntf>(FDBType, DBRoles::LogonForm);
+        FLogonForm->SetDBLogonOption(FLogonOption.get());
+    }
+    FLogonForm->SetConnection(FConnection.get());
+    FLogonForm->SetFormUseMode(fumSingleLogon);
+    FLogonForm->ShowLogon();
+    return FConnection->Connected();
+}
+
+bool TDBLogon::EnsureConnected()
+{
+    bool connected = false;
+    const QString testSql = CreateDBObject<TDBHelper>(FDBType, DBRoles::DBHelper)->ConnectionTestSQL();
+    if (!testSql.isEmpty()) {
+        try {
+            TUniQuery query(FConnection.get());
+            query.SetSQL(testSql);
+            query.Open();
+            connected = true;
+        } catch (const std::exception&) {
+            connected = false;
+        }
+    } else {
+        connected = FConnection->Connected();
+    }
+    if (!connected) {
+        try {
+            FConnection->Open();
+        } catch (const std::exception& e) {
+            ShowMessage(ExceptionMessage(e));
+        }
+    }
+    return FConnection->Connected();
+}
+
+void TDBLogon::Disconnect()
+{
+    FConnection->Close();
+}
+
+QString TDBLogon::GetConnectionKey() const
+{
+    return FLogonOption->GetConnectionKey(*FConnection);
+}
+
+void TDBLogon::RememberLogon(const QString& role)
+{
+    const QString key = GetConnectionKey();
+    FLogonOption->SaveToRegistry(key);
+    FLogonOption->WriteLastLogon(key, role);
+    TLog::Global().Debug(FLogonOption->GetDescription());
+}

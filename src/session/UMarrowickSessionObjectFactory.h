@@ -1,0 +1,30 @@
+#pragma once
+// The session parts of the JSON-to-database family: ".jif" one-file sessions
+// ("JsonToTable") and ".jin" folder sessions ("JsonSetToTable"), JSON sources
+// and table destinations.
+//
+// The concrete classes named here live in higher libraries. They are created by
+// name, so this factory only enters their names; each library registers its
+// classes with TRttiUtil (and any user-interface roles) through
+// TConvertSessionObjectFactory::AddRegistrationHook before the factory is made.
+
+#include "UConvertSessionObjectFactory.h"
+
+namespace ConvertTypes {
+inline const QString JsonToTable = QStringLiteral("JsonToTable");
+inline const QString JsonSetToTable = QStringLiteral("JsonSetToTable");
+}  // namespace ConvertTypes
+
+class TMarrowickSessionObjectFactory : public TConvertSessionObjectFactory {
+    AMBERTIDE_CLASS(TMarrowickSessionObjectFactory)
+public:
+    TMarrowickSessionObjectFactory();
+
+    void RegisterExtensions() override;
+    void RegisterSessionFileSettings() override;
+    void RegisterDialogs() override {}
+    void RegisterClasses() override;
+
+    static TSessionFileSetting OneFileSetting();
+    static TSessionFileSetting FolderSetting();
+};
