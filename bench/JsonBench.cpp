@@ -1,12 +1,18 @@
-// Throughput of the JSON parser on JSON lines of 10-member records.
+// Throughput of the JSON parser on JSON lines of 10-member records, and of the
+// JSON reader over a generated file of 1,000,000 of them.
 //   json_bench [--benchmark_filter=...]
+//   AMBERTIDE_BENCH_LARGE=1 json_bench --benchmark_filter=10000000   (about 2 GB)
 // The jq comparison lives in bench/json_compare.sh.
 
 #include "JsonBenchData.h"
+#include "UJsonNodeCache.h"
+#include "UJsonReader.h"
 #include "UJsonTree.h"
 
+#include <QDir>
 #include <QStringList>
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -70,11 +76,15 @@ void BM_ParseDocument(benchmark::State& state)
     for (const QString& line : lines.Text)
         doc += line + QStringLiteral(",\n");
     doc += QStringLiteral("{}]");
+    size_t treeBytes = 0;
     for (auto _ : state) {
         auto root = TJsonValue::ParseString(doc);
+        treeBytes = static_cast<const TJsonRoot<TJsonSharedArray>*>(root.get())->Arena().BytesReserved();
         benchmark::DoNotOptimize(root.get());
     }
     state.SetBytesProcessed(state.iterations() * lines.Bytes);
+    // Memory of the tree per byte of UTF-8 input.
+    state.counters["tree_per_byte"] = double(treeBytes) / double(lines.Bytes);
 }
 BENCHMARK(BM_ParseDocument)->Unit(benchmark::kMillisecond);
 
@@ -97,6 +107,67 @@ void BM_WriteCompact(benchmark::State& state)
 }
 BENCHMARK(BM_WriteCompact)->Unit(benchmark::kMillisecond);
 
+QString BenchFolder()
+{
+    QString dir = qEnvironmentVariable("AMBERTIDE_BENCH_DIR");
+    if (dir.isEmpty())
+        dir = QDir::tempPath() + QStringLiteral("/ambertide-bench");
+    QDir().mkpath(dir);
+    return dir;
+}
+
+double PeakResidentMiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+// Every column of every row of a JSON-lines file through the JSON reader, as
+// the converter reads it: open, GotoIndex(1), values and Next to the end.
+void BM_JsonReaderRows(benchmark::State& state)
+{
+    const int count = int(state.range(0));
+    const QString path = BenchFolder() + QStringLiteral("/lines-%1.json").arg(count);
+    const qint64 bytes = EnsureJsonLinesFile(path, count);
+    qint64 rows = 0;
+    qint64 chars = 0;
+    for (auto _ : state) {
+        TJsonNodeCache::Instance().Clear();
+        TJsonReader reader;
+        reader.OpenFile(path);
+        reader.SetDataItem(QStringLiteral("[]"));
+        reader.SetSublevel(1);
+        reader.Open();
+        const int columns = reader.ColumnCount();
+        reader.GotoIndex(1);
+        while (reader.HasNext() && reader.RowIndex() <= reader.RowCount()) {
+            for (int i = 0; i < columns; ++i)
+                chars += reader.FilteredValue(i).size();
+            reader.Next();
+            ++rows;
+        }
+        reader.Close();
+    }
+    benchmark::DoNotOptimize(chars);
+    state.SetItemsProcessed(rows);
+    state.SetBytesProcessed(state.iterations() * bytes);
+    state.counters["peak_rss_MiB"] = PeakResidentMiB();
+}
+BENCHMARK(BM_JsonReaderRows)->Arg(1000000)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    // The 2 GB streaming run (10,000,000 lines) only on request: it writes the file first.
+    if (qEnvironmentVariableIsSet("AMBERTIDE_BENCH_LARGE"))
+        benchmark::RegisterBenchmark("BM_JsonReaderRows", BM_JsonReaderRows)
+            ->Arg(10000000)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
