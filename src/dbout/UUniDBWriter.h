@@ -2,19 +2,20 @@
 // The database writer over a connection of the data-access layer: empties the
 // table for "Replace", then hands every row to a write executor.
 
+#include "UDBConvertObjectFactory.h"
 #include "UDBWriter.h"
 
 class TDBWriteExecutor;
 class TUniConnection;
 class TUniQuery;
 
-class TUniDBWriter : public TDBWriter {
+class TUniDBWriter : public TDBWriter, public TConnectionUser {
     AMBERTIDE_CLASS(TUniDBWriter)
 public:
     TUniDBWriter();
     ~TUniDBWriter() override;
 
-    void SetConnection(TUniConnection* connection);  // not owned
+    void SetConnection(TUniConnection* connection) override;  // not owned
     TUniConnection* Connection() const;
 
     void BeforeWork() override;
@@ -33,8 +34,11 @@ public:
     TDBWriteExecutor* Executor() const { return FExecutor.get(); }
     int RowCounter() const { return FRowCounter; }
 
+    TUniQuery* Query() const { return FQuery.get(); }
+
 protected:
     void EmptyTable();
+    void RequireExecutor(const char* operation) const;
 
     std::unique_ptr<TDBWriteExecutor> FExecutor;
     std::unique_ptr<TUniQuery> FQuery;
