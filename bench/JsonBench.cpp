@@ -3,10 +3,14 @@
 // The jq comparison lives in bench/json_compare.sh.
 
 #include "JsonBenchData.h"
+#include "UJsonNodeCache.h"
+#include "UJsonReader.h"
 #include "UJsonTree.h"
 
+#include <QDir>
 #include <QStringList>
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -96,6 +100,55 @@ void BM_WriteCompact(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * bytes);
 }
 BENCHMARK(BM_WriteCompact)->Unit(benchmark::kMillisecond);
+
+QString BenchFolder()
+{
+    QString dir = qEnvironmentVariable("AMBERTIDE_BENCH_DIR");
+    if (dir.isEmpty())
+        dir = QDir::tempPath() + QStringLiteral("/ambertide-bench");
+    QDir().mkpath(dir);
+    return dir;
+}
+
+double PeakResidentMiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+// Every column of every row of a JSON-lines file through the JSON reader, as
+// the converter reads it: open, GotoIndex(1), values and Next to the end.
+void BM_JsonReaderRows(benchmark::State& state)
+{
+    const int count = int(state.range(0));
+    const QString path = BenchFolder() + QStringLiteral("/lines-%1.json").arg(count);
+    const qint64 bytes = EnsureJsonLinesFile(path, count);
+    qint64 rows = 0;
+    qint64 chars = 0;
+    for (auto _ : state) {
+        TJsonNodeCache::Instance().Clear();
+        TJsonReader reader;
+        reader.OpenFile(path);
+        reader.SetDataItem(QStringLiteral("[]"));
+        reader.SetSublevel(1);
+        reader.Open();
+        const int columns = reader.ColumnCount();
+        reader.GotoIndex(1);
+        while (reader.HasNext() && reader.RowIndex() <= reader.RowCount()) {
+            for (int i = 0; i < columns; ++i)
+                chars += reader.FilteredValue(i).size();
+            reader.Next();
+            ++rows;
+        }
+        reader.Close();
+    }
+    benchmark::DoNotOptimize(chars);
+    state.SetItemsProcessed(rows);
+    state.SetBytesProcessed(state.iterations() * bytes);
+    state.counters["peak_rss_MiB"] = PeakResidentMiB();
+}
+BENCHMARK(BM_JsonReaderRows)->Arg(1000000)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include "UFileSourceOptions.h"
 #include "ULog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -75,12 +76,15 @@ void TConvertSession::WriteSections(const QString& fileName)
     // Writing key by key into the file itself would leave a torn file behind a
     // crash or a full disk. The keys go into a copy beside it, in one write,
     // and the copy then replaces the original in one rename.
-    const QFileInfo info(fileName);
+    const QFileInfo link(fileName);
+    const QString target = link.isSymLink() ? link.symLinkTarget() : fileName;   // keep the link
+    const QFileInfo info(target);
     if (info.exists() && !info.isWritable())
         throw EInOutError(UnableToWrite(fileName));
-    const QString tempName = fileName + QStringLiteral(".tmp~");
+    const QString tempName =
+        QStringLiteral("%1.%2.tmp~").arg(target).arg(QCoreApplication::applicationPid());
     QFile::remove(tempName);
-    if (info.exists() && !QFile::copy(fileName, tempName))
+    if (info.exists() && !QFile::copy(target, tempName))
         throw EInOutError(UnableToWrite(fileName));
     try {
         TMyIniFile ini(tempName);
@@ -98,8 +102,8 @@ void TConvertSession::WriteSections(const QString& fileName)
         throw;
     }
     if (info.exists())
-        QFile::setPermissions(tempName, QFile::permissions(fileName));
-    if (std::rename(QFile::encodeName(tempName).constData(), QFile::encodeName(fileName).constData()) != 0) {
+        QFile::setPermissions(tempName, QFile::permissions(target));
+    if (std::rename(QFile::encodeName(tempName).constData(), QFile::encodeName(target).constData()) != 0) {
         QFile::remove(tempName);
         throw EInOutError(UnableToWrite(fileName));
     }

@@ -6,6 +6,12 @@
 
 class TSourceOptions;
 
+// The file mask of a set: "Filter", or when it is empty the legacy "Ext" of
+// older versions: a value other than "all" gives "*." + the value, anything
+// else (no value, "all") gives "*.*".
+QString ReadFilterOrLegacyExt(const TMyIniFile& ini, const QString& section);
+QString FilterOfLegacyExt(const QString& ext);
+
 class TSourceSetChoiceOptions : public TDataConvertModel {
     AMBERTIDE_CLASS(TSourceSetChoiceOptions)
 public:

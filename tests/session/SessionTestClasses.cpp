@@ -65,7 +65,7 @@ void TTestFolderChoiceOptions::LoadFromIni(const TMyIniFile& ini, const QString&
 {
     DataFolder = ReadSessionString(ini, section, QStringLiteral("DataFolder"));
     Recursive = ReadSessionBool(ini, section, QStringLiteral("Recursive"), false);
-    Filter = ReadSessionString(ini, section, QStringLiteral("Filter"));
+    Filter = ReadFilterOrLegacyExt(ini, section);
     MoveFiles = ReadSessionBool(ini, section, QStringLiteral("MoveFiles"), false);
     MoveToFolder = ReadSessionString(ini, section, QStringLiteral("MoveToFolder"));
     Refresh();

@@ -1,6 +1,8 @@
 #include "TestUtil.h"
 #include "SessionTestClasses.h"
 #include "UConvertMiscOptions.h"
+#include "UItemMapOptions.h"
+#include "UOutputer.h"
 #include "UException.h"
 #include "ULoadType.h"
 
@@ -259,6 +261,40 @@ TEST(MiscOptions, ErrorsToAllowIsFiftyWhenTheFileHasNone)
     EXPECT_EQ(misc.ErrorsToAllow(), 0);
     misc.LoadFromFile(file, QStringLiteral("Load"));
     EXPECT_EQ(misc.ErrorsToAllow(), 50);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ItemMapOptions, NToNOriginIndexCountsSelectedItemsOnly)
+{
+    TNToNItemMapOptions map;
+    map.AddItem({true, QStringLiteral("a"), QStringLiteral("A")});
+    map.AddItem({false, QStringLiteral("b"), QStringLiteral("B")});
+    map.AddItem({true, QStringLiteral("c"), QStringLiteral("C")});
+    EXPECT_EQ(map.GetItemCount(), 2);
+    EXPECT_EQ(map.GetOriginIndex(0), 0);
+    EXPECT_EQ(map.GetOriginIndex(1), 2);
+    EXPECT_EQ(MessageOf([&] { map.GetOriginIndex(2); }), QStringLiteral("TNToNItemMapOptions.GetOriginIndex(2)"));
+}
+
+class TLineOutputer : public TOutputer {
+    AMBERTIDE_CLASS(TLineOutputer)
+public:
+    void Attach(TConvertStatus*) override {}
+};
+
+TEST(Outputer, WritesStampedLinesOnlyWithALogFile)
+{
+    TTestDir dir;
+    TLineOutputer outputer;
+    outputer.WriteLog(QStringLiteral("nowhere"));   // no log file: nothing happens
+    outputer.SetLogFileName(dir.File(QStringLiteral("run.log")));
+    outputer.WriteLog(QStringLiteral("Start Convert"));
+    const QString text = ReadFileText(dir.File(QStringLiteral("run.log")));
+    EXPECT_TRUE(text.startsWith(QLatin1Char('['))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("] Start Convert\r\n"))) << text.toStdString();
 }
 
 }  // namespace

@@ -223,7 +223,65 @@ TEST_F(SessionFile, SaveKeepsUserKeysAndLogonSectionsAndOneCopyOfEachKey)
               QStringLiteral("a.accdb"));
     EXPECT_EQ(TMyIniFile(file).ReadString(QStringLiteral("TargetDB"), QStringLiteral("Username"), QString()),
               QStringLiteral("admin"));
-    EXPECT_FALSE(QFileInfo::exists(file + QStringLiteral(".tmp~")));
+    EXPECT_TRUE(QDir(dir.Path()).entryList({QStringLiteral("*.tmp~")}).isEmpty());
+}
+
+TEST_F(SessionFile, SaveThroughALinkKeepsTheLink)
+{
+    const QString real = dir.File(QStringLiteral("real.jif"));
+    const QString link = dir.File(QStringLiteral("link.jif"));
+    WriteFileText(real, QStringLiteral("[Load]\r\nMine=1\r\n"));
+    ASSERT_TRUE(QFile::link(real, link));
+    FilledOneFileSession()->SaveToFile(link);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(ValueOf(real, QStringLiteral("DestTable")), QStringLiteral("People"));
+    EXPECT_EQ(ValueOf(real, QStringLiteral("Mine")), QStringLiteral("1"));
+}
+
+TEST_F(SessionFile, LegacyKeysOfOlderVersions)
+{
+    const QString other = dir.File(QStringLiteral("other.json"));
+    WriteFileText(other, QStringLiteral("x\n1\n"));
+    const struct {
+        const char* name;
+        QString lines;
+        const char* key;     // what is checked
+        QString expected;
+    } rows[] = {
+        {"DataFile when SourceFile is missing", QStringLiteral("DataFile=") + other, "SourceFile", other},
+        {"DataFile when SourceFile is empty", QStringLiteral("SourceFile=\r\nDataFile=") + other, "SourceFile", other},
+        {"SourceFile wins", QStringLiteral("SourceFile=") + dataFile + QStringLiteral("\r\nDataFile=") + other,
+         "SourceFile", dataFile},
+        {"Fields", QStringLiteral("SourceFile=") + dataFile + QStringLiteral("\r\nFields=a*T*f*n"), "DestFields",
+         QStringLiteral("a*VARCHAR(255)*f*n")},
+        {"Schema and Table", QStringLiteral("SourceFile=") + dataFile + QStringLiteral("\r\nSchema=dbo\r\nTable=T1"),
+         "DestTable", QStringLiteral("T1")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString file = dir.File(QStringLiteral("old.jif"));
+        QFile::remove(file);
+        WriteFileText(file, QStringLiteral("[Load]\r\n") + row.lines + QStringLiteral("\r\n"));
+        auto s = factory->CreateSessionFromFile(file);
+        const QString saved = dir.File(QStringLiteral("new.jif"));
+        QFile::remove(saved);
+        s->SaveToFile(saved);
+        EXPECT_EQ(ValueOf(saved, QLatin1String(row.key)), row.expected);
+    }
+
+    const struct {
+        const char* lines;
+        const char* filter;
+    } filters[] = {
+        {"Filter=*.dat\r\nExt=json", "*.dat"}, {"Ext=json", "*.json"}, {"Ext=all", "*.*"},
+        {"Ext=", "*.*"}, {"", "*.*"},
+    };
+    for (const auto& row : filters) {
+        SCOPED_TRACE(row.lines);
+        const QString file = dir.File(QStringLiteral("f.jin"));
+        WriteFileText(file, QStringLiteral("[Load]\r\n") + QLatin1String(row.lines) + QStringLiteral("\r\n"));
+        EXPECT_EQ(ReadFilterOrLegacyExt(TMyIniFile(file), QStringLiteral("Load")), QLatin1String(row.filter));
+    }
 }
 
 TEST_F(SessionFile, SaveBacksUpThePreviousContentWithTheFullName)
@@ -256,7 +314,7 @@ TEST_F(SessionFile, FailedSaveLeavesThePreviousFileWhole)
     Dest(*s).FailOnSave = true;
     EXPECT_EQ(MessageOf([&] { s->WriteSections(file); }), QStringLiteral("disk full"));
     EXPECT_EQ(ReadFileBytes(file), before);
-    EXPECT_FALSE(QFileInfo::exists(file + QStringLiteral(".tmp~")));
+    EXPECT_TRUE(QDir(dir.Path()).entryList({QStringLiteral("*.tmp~")}).isEmpty());
 
     const QString nowhere = dir.File(QStringLiteral("missing/folder/x.jif"));
     Dest(*s).FailOnSave = false;

@@ -261,3 +261,39 @@ TEST_F(JsonReaderTest, CacheNoticesAChangedFile)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(JsonReaderTest, BadFilesGetTheParserMessage)
+{
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QString expected;  // the error message, or "ok: " + the first row
+    } rows[] = {
+        // Whole documents report the retry's position: that text has CR LF line
+        // breaks and no trailing blanks.
+        {"truncated document", R"j({"list": [{"a": 1}, {"a": )j", "Missing element value, at line 1, col 26"},
+        {"cut inside a string", "[{\"a\": 1},\n {\"a\": \"abc", "Unterminated UnicodeString, at line 2, col 8 (offset 20)"},
+        {"deep nesting", QByteArray(100000, '[') + QByteArray(100000, ']'), "Nesting deeper than 1000 levels, at line 1, col 1001"},
+        {"NUL inside a JSON line", QByteArray("{\"a\":\0 1}\n{\"a\":2}\n", 18), "Missing element value, at line 1, col 6"},
+        {"NUL bytes after JSON lines", QByteArray("{\"a\":1}\n{\"a\":2}\n\0\0", 18), "ok: 1"},
+        {"invalid UTF-8 in a JSON line", "{\"a\":\"x\xFFy\"}\n{\"a\":2}\n", QString("ok: x") + QChar(0xFFFD) + QChar(u'y')},
+    };
+    int n = 0;
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const QString path = FDir.File(QStringLiteral("bad%1.json").arg(n++));
+        WriteFileBytes(path, r.bytes);
+        TJsonReader reader;
+        reader.OpenFile(path);
+        try {
+            const TRun run = ReadAll(reader);
+            EXPECT_EQ(QStringLiteral("ok: ") + run.Rows.value(0), r.expected);
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message(), r.expected);
+        }
+    }
+}
+
+}  // namespace
