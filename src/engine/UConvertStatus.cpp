@@ -45,11 +45,8 @@ QString ElapsedTimeText(double milliseconds)
 {
     if (milliseconds < 0)
         milliseconds = 0;
-    const double hours = std::floor(milliseconds / 3600000.0);
-    double rest = milliseconds - hours * 3600000.0;
-    const double minutes = std::floor(rest / 60000.0);
-    rest -= minutes * 60000.0;
-    const double seconds = std::nearbyint(rest / 1000.0);  // ties to even
-    return QString::asprintf("%.2d:%.2d:%.2d", static_cast<int>(hours), static_cast<int>(minutes),
-                             static_cast<int>(seconds));
+    // Rounded to whole seconds (ties to even) before the split, so that
+    // 59,999 ms reads 00:01:00 and never 00:00:60.
+    const qint64 total = static_cast<qint64>(std::nearbyint(milliseconds / 1000.0));
+    return QString::asprintf("%.2lld:%.2lld:%.2lld", total / 3600, total % 3600 / 60, total % 60);
 }
