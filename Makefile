@@ -3,8 +3,10 @@
 JOBS ?= $(shell nproc)
 BUILD_TEST = build/test
 BUILD_RELEASE = build/release
+BUILD_FUZZ = build/fuzz
+FUZZ_SECONDS ?= 300
 
-.PHONY: bootstrap test demo release configure-test clean bench
+.PHONY: bootstrap test demo release configure-test clean bench fuzz
 
 bootstrap:
 	./scripts/bootstrap
@@ -29,6 +31,14 @@ demo: release
 
 bench: release
 	./scripts/bench $(BUILD_RELEASE)
+
+# The parser's libFuzzer target (needs clang); not part of CI.
+fuzz: bootstrap
+	cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAMBERTIDE_TESTS=OFF -DAMBERTIDE_SANITIZE=ON -DAMBERTIDE_FUZZ=ON
+	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target json_parser_fuzz
+	mkdir -p $(BUILD_FUZZ)/corpus/json
+	$(BUILD_FUZZ)/tests/fuzz/json_parser_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 $(BUILD_FUZZ)/corpus/json
 
 clean:
 	rm -rf build
