@@ -9,6 +9,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 constexpr char16_t ByteOrderMark = 0xFEFF;
@@ -38,40 +42,66 @@ TTextUnit TextUnitOf(const QString& encodingName)
     return TTextUnit::Byte;
 }
 
+QStringConverter::Encoding ConverterOf(const QString& encodingName)
+{
+    switch (TextUnitOf(encodingName)) {
+    case TTextUnit::Utf16LE: return QStringConverter::Utf16LE;
+    case TTextUnit::Utf16BE: return QStringConverter::Utf16BE;
+    case TTextUnit::Byte: break;
+    }
+    return encodingName == Encodings::Utf8 ? QStringConverter::Utf8 : QStringConverter::System;
+}
+
+// Every block is decoded on its own (it ends on a character boundary), and a
+// mark is kept as U+FEFF so that only the file's first line loses it.
+constexpr QStringConverter::Flags DecoderFlags =
+    QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+
 QString DecodeBytes(QByteArrayView bytes, const QString& encodingName)
 {
-    QStringConverter::Encoding encoding = QStringConverter::System;
-    switch (TextUnitOf(encodingName)) {
-    case TTextUnit::Utf16LE: encoding = QStringConverter::Utf16LE; break;
-    case TTextUnit::Utf16BE: encoding = QStringConverter::Utf16BE; break;
-    case TTextUnit::Byte:
-        if (encodingName == Encodings::Utf8)
-            encoding = QStringConverter::Utf8;
-        break;
-    }
-    // Every block is decoded on its own (it ends on a character boundary), and
-    // a mark is kept as U+FEFF so that only the file's first line loses it.
-    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    QStringDecoder decoder(ConverterOf(encodingName), DecoderFlags);
     return decoder.decode(bytes);
 }
+
+namespace {
+
+// The next CR or LF at or after i, or n. Eight characters per compare: the
+// character-by-character loop took a quarter of the reading time.
+qsizetype FindLineBreak(const char16_t* p, qsizetype i, qsizetype n)
+{
+#if defined(__SSE2__)
+    const __m128i lf = _mm_set1_epi16('\n');
+    const __m128i cr = _mm_set1_epi16('\r');
+    for (; i + 8 <= n; i += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const int mask = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(v, lf), _mm_cmpeq_epi16(v, cr)));
+        if (mask != 0)
+            return i + (__builtin_ctz(static_cast<unsigned>(mask)) >> 1);
+    }
+#endif
+    for (; i < n; ++i)
+        if (p[i] == u'\n' || p[i] == u'\r')
+            return i;
+    return n;
+}
+
+}  // namespace
 
 QStringList SplitTextLines(QStringView text)
 {
     QStringList lines;
-    const QChar* data = text.data();
+    const auto* data = reinterpret_cast<const char16_t*>(text.utf16());
     const qsizetype size = text.size();
     qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = data[i].unicode();
-        if (c != u'\n' && c != u'\r')
-            continue;
-        lines.append(QString(data + start, i - start));
-        if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
+    while (start < size) {
+        const qsizetype end = FindLineBreak(data, start, size);
+        lines.append(QString(text.data() + start, end - start));
+        if (end == size)
+            break;
+        start = end + 1;
+        if (data[end] == u'\r' && start < size && data[start] == u'\n')
+            ++start;
     }
-    if (start < size)
-        lines.append(QString(data + start, size - start));
     return lines;
 }
 
@@ -103,6 +133,7 @@ void TBlockTextReader::CloseTextFile()
     FFile.close();
     FOpen = false;
     FBuffer = QByteArray();
+    FDecoded = QString();
     FBufferPos = 0;
     FFilePos = 0;
     FLines.clear();
@@ -114,6 +145,7 @@ void TBlockTextReader::SetEncodingName(const QString& name)
 {
     FEncodingName = name.isEmpty() || name == Encodings::AutoDetect ? EncodingNameOfBom(FBom) : name;
     FUnit = TextUnitOf(FEncodingName);
+    FDecoder = QStringDecoder(ConverterOf(FEncodingName), DecoderFlags);
     TLog::Global().Debug(QStringLiteral("BlockTextReader EncodingName ") + FEncodingName);
 }
 
@@ -232,14 +264,19 @@ void TBlockTextReader::LoadBlock()
     const bool atEnd = windowEnd == FBuffer.size() && FFilePos >= FFileSize;
     bool partialCut = false;
     const qsizetype cut = atEnd ? windowEnd : BlockCut(windowEnd, partialCut);
-    const QString text = DecodeBytes(QByteArrayView(FBuffer).sliced(FBufferPos, cut - FBufferPos), FEncodingName);
+    const QByteArrayView bytes = QByteArrayView(FBuffer).sliced(FBufferPos, cut - FBufferPos);
+    const qsizetype space = FDecoder.requiredSpace(bytes.size());
+    if (FDecoded.size() < space)
+        FDecoded.resize(space);
+    const QChar* decodedEnd = FDecoder.appendToBuffer(FDecoded.data(), bytes);
+    const QStringView text(FDecoded.constData(), decodedEnd - FDecoded.constData());
     FBufferPos = cut;
 
     // A CR LF pair split by the cut ends one line, not two.
     qsizetype from = FPendingCR && text.startsWith(QLatin1Char('\n')) ? 1 : 0;
     const bool endsWithBreak = text.size() > from && (text.back() == u'\n' || text.back() == u'\r');
     FPendingCR = text.size() > from && text.back() == u'\r';
-    QStringList lines = SplitTextLines(QStringView(text).sliced(from));
+    QStringList lines = SplitTextLines(text.sliced(from));
 
     if (FFirstBlock) {
         FFirstBlock = false;

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <cstring>
+
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
@@ -79,16 +81,26 @@ int CountJsonLineRecords(const QString& fileName)
         lineHasContent = lineIsComment = false;
     };
     constexpr qint64 ChunkSize = 16 << 20;
-    QByteArray chunk;
-    QByteArray carry;  // an odd byte of a 16-bit unit cut by the chunk
-    while (!file.atEnd()) {
-        chunk = carry + file.read(ChunkSize);
-        carry.clear();
-        const qsizetype usable = chunk.size() - chunk.size() % width;
-        if (usable < chunk.size())
-            carry = chunk.mid(usable);
+    QByteArray chunk(ChunkSize + 1, Qt::Uninitialized);
+    qsizetype carried = 0;  // an odd byte of a 16-bit unit cut by the chunk
+    for (;;) {
+        const qint64 got = file.read(chunk.data() + carried, ChunkSize);
+        if (got <= 0)
+            break;
+        const qsizetype filled = carried + qsizetype(got);
+        const qsizetype usable = filled - filled % width;
         const auto* p = reinterpret_cast<const unsigned char*>(chunk.constData());
-        for (qsizetype i = 0; i < usable; i += width) {
+        qsizetype i = 0;
+        while (i < usable) {
+            if (unit == TTextUnit::Byte && lineHasContent) {
+                // The rest of a record line matters only for where it ends.
+                const void* lf = std::memchr(p + i, '\n', size_t(usable - i));
+                const qsizetype limit = lf ? static_cast<const unsigned char*>(lf) - p : usable;
+                const void* cr = std::memchr(p + i, '\r', size_t(limit - i));
+                i = cr ? static_cast<const unsigned char*>(cr) - p : limit;
+                if (i == usable)
+                    break;
+            }
             unsigned c = p[i];
             if (unit == TTextUnit::Utf16LE)
                 c |= unsigned(p[i + 1]) << 8;
@@ -100,7 +112,11 @@ int CountJsonLineRecords(const QString& fileName)
                 lineHasContent = true;
                 lineIsComment = c == '#';
             }
+            i += width;
         }
+        carried = filled - usable;
+        if (carried)
+            chunk[0] = chunk[usable];
     }
     endLine();
     return records;

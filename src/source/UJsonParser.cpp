@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cstring>
 #include <unordered_set>
 
 namespace {
@@ -30,12 +31,6 @@ QString Quoted(const char* pattern, char16_t c)
     return QString::fromLatin1(pattern).arg(JsonCharText(c));
 }
 
-template <class T, class... A>
-T* NewNode(TJsonArena& arena, A&&... args)
-{
-    return new (arena.Allocate(sizeof(T), alignof(T))) T(std::forward<A>(args)...);
-}
-
 }  // namespace
 
 QString JsonCharText(char16_t c)
@@ -53,9 +48,36 @@ TJsonParserState::TJsonParserState(QStringView text, TJsonDuplicates duplicates)
       FLength(text.size()),
       FDuplicates(duplicates),
       FIntern(text.size() >= InternThreshold),
+      FPoolNames(text.size() >= NamePoolThreshold),
       // A tree takes about four bytes of arena per character of text.
-      FArena(std::make_unique<TJsonArena>(size_t(std::clamp<qsizetype>(text.size() * 4, 512, 1 << 20))))
+      FArena(std::make_unique<TJsonArena>(size_t(std::clamp<qsizetype>(text.size() * 4, 512, 1 << 18)))),
+      FMemberStack(ThreadScratch().Members),
+      FElementStack(ThreadScratch().Elements),
+      FStringBuffer(ThreadScratch().Text),
+      FMemberBase(FMemberStack.size()),
+      FElementBase(FElementStack.size())
 {
+}
+
+TJsonParserState::~TJsonParserState()
+{
+    // A failed parse leaves its open containers behind.
+    FMemberStack.resize(FMemberBase);
+    FElementStack.resize(FElementBase);
+    // Keep what the lines of a file need, not what its largest document needed.
+    constexpr size_t Keep = 1 << 16;
+    if (FMemberBase == 0 && FMemberStack.capacity() > Keep)
+        std::vector<TJsonMember>().swap(FMemberStack);
+    if (FElementBase == 0 && FElementStack.capacity() > Keep)
+        std::vector<TJsonValue*>().swap(FElementStack);
+    if (FStringBuffer.capacity() > Keep)
+        std::vector<char16_t>().swap(FStringBuffer);
+}
+
+TJsonParserState::TScratch& TJsonParserState::ThreadScratch()
+{
+    thread_local TScratch scratch;
+    return scratch;
 }
 
 char16_t TJsonParserState::Read()
@@ -154,6 +176,57 @@ const char16_t* TJsonParserState::StoreText(QStringView text)
     return copy;
 }
 
+const char16_t* TJsonParserState::StoreName(QStringView name, uint32_t hash)
+{
+    if (!FPoolNames || name.isEmpty())
+        return StoreText(name);
+    if (FNamePool.empty())
+        FNamePool.assign(1024, TPooledName{nullptr, 0, 0});
+    size_t mask = FNamePool.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        TPooledName& slot = FNamePool[i];
+        if (!slot.Text)
+            break;
+        if (slot.Hash == hash && QStringView(slot.Text, slot.Length) == name)
+            return slot.Text;
+    }
+    const char16_t* copy = StoreText(name);
+    if (2 * (FNamePoolUsed + 1) > FNamePool.size()) {
+        std::vector<TPooledName> grown(FNamePool.size() * 2, TPooledName{nullptr, 0, 0});
+        mask = grown.size() - 1;
+        for (const TPooledName& old : FNamePool) {
+            if (!old.Text)
+                continue;
+            size_t i = old.Hash & mask;
+            while (grown[i].Text)
+                i = (i + 1) & mask;
+            grown[i] = old;
+        }
+        FNamePool.swap(grown);
+    }
+    size_t i = hash & mask;
+    while (FNamePool[i].Text)
+        i = (i + 1) & mask;
+    FNamePool[i] = TPooledName{copy, int(name.size()), hash};
+    ++FNamePoolUsed;
+    return copy;
+}
+
+TJsonValue* TJsonParserState::NewImmediate(TJsonValueKind kind, QStringView text, bool flag)
+{
+    // Shared copies point to their text; every other scalar carries it behind the node.
+    if (FIntern && !text.isEmpty()) {
+        void* memory = FArena->Allocate(sizeof(TJsonSharedImmediate), alignof(TJsonSharedImmediate));
+        return new (memory) TJsonSharedImmediate(kind, StoreText(text), int(text.size()), flag);
+    }
+    const size_t bytes = size_t(text.size()) * sizeof(char16_t);
+    void* memory = FArena->Allocate(sizeof(TJsonImmediate) + bytes, alignof(TJsonImmediate));
+    auto* node = new (memory) TJsonImmediate(kind, int(text.size()), flag, false);
+    if (bytes)
+        std::memcpy(reinterpret_cast<char16_t*>(node + 1), text.utf16(), bytes);
+    return node;
+}
+
 QStringView TJsonParserState::ReadString()
 {
     const qsizetype quote = FPos - 1;  // the opening quote, already read
@@ -237,8 +310,7 @@ TJsonValue* TJsonParserState::ParseNumber(char16_t)
     while (IsNumberChar(c));
     const qsizetype end = FPos - 1;  // the character that ended it
     Unread(c);
-    const QStringView text(FData + start, end - start);
-    return NewNode<TJsonImmediate>(*FArena, TJsonValueKind::Number, StoreText(text), int(text.size()));
+    return NewImmediate(TJsonValueKind::Number, QStringView(FData + start, end - start));
 }
 
 TJsonValue* TJsonParserState::ParseBareToken(char16_t)
@@ -252,8 +324,7 @@ TJsonValue* TJsonParserState::ParseBareToken(char16_t)
     while (c != u',' && c != u'}' && c != 0);
     const qsizetype end = FPos - 1;
     Unread(c);
-    const QStringView text(FData + start, end - start);
-    return NewNode<TJsonImmediate>(*FArena, TJsonValueKind::String, StoreText(text), int(text.size()));
+    return NewImmediate(TJsonValueKind::String, QStringView(FData + start, end - start));
 }
 
 TJsonValue* TJsonParserState::ParseLiteral(char16_t first)
@@ -263,8 +334,8 @@ TJsonValue* TJsonParserState::ParseLiteral(char16_t first)
         if (Read() != *rest)
             Fail(QStringLiteral("Invalid immediate value"));
     if (first == u'n')
-        return NewNode<TJsonImmediate>(*FArena, TJsonValueKind::Null, nullptr, 0);
-    return NewNode<TJsonImmediate>(*FArena, TJsonValueKind::Boolean, nullptr, 0, first == u't');
+        return NewImmediate(TJsonValueKind::Null, QStringView());
+    return NewImmediate(TJsonValueKind::Boolean, QStringView(), first == u't');
 }
 
 TJsonValue* TJsonParserState::ParseValue(int depth)
@@ -275,8 +346,7 @@ TJsonValue* TJsonParserState::ParseValue(int depth)
     case u']':
     case u'}': Unread(c); return nullptr;
     case u'"': {
-        const QStringView text = ReadString();
-        return NewNode<TJsonImmediate>(*FArena, TJsonValueKind::String, StoreText(text), int(text.size()));
+        return NewImmediate(TJsonValueKind::String, ReadString());
     }
     case u'-':
     case u'0': case u'1': case u'2': case u'3': case u'4':
@@ -303,7 +373,8 @@ TJsonValue* TJsonParserState::ParseObject(int depth)
     if (c == u'"') {
         for (;;) {
             const QStringView name = ReadString();
-            TJsonMember member{StoreText(name), int(name.size()), JsonNameHash(name), nullptr};
+            const uint32_t hash = JsonNameHash(name);
+            TJsonMember member{StoreName(name, hash), int(name.size()), hash, nullptr};
             c = SkipBlanks(Read());
             if (c != u':')
                 Fail(Quoted("Invalid object pair name separator character \"%1\"", c));
@@ -351,13 +422,12 @@ TJsonValue* TJsonParserState::ParseObject(int depth)
             count = kept;
         }
     }
-    TJsonMember* members = nullptr;
-    if (count) {
-        members = static_cast<TJsonMember*>(FArena->Allocate(count * sizeof(TJsonMember), alignof(TJsonMember)));
-        std::copy(first, first + count, members);
-    }
+    static_assert(sizeof(TJsonObject) % alignof(TJsonMember) == 0);
+    void* memory = FArena->Allocate(sizeof(TJsonObject) + count * sizeof(TJsonMember), alignof(TJsonObject));
+    auto* object = new (memory) TJsonObject(int(count), false);
+    auto* members = reinterpret_cast<TJsonMember*>(object + 1);
+    std::copy(first, first + count, members);
     FMemberStack.resize(base);
-    auto* object = NewNode<TJsonObject>(*FArena, members, int(count));
     for (size_t i = 0; i < count; ++i)
         members[i].Value->FOwner = object;
     return object;
@@ -382,13 +452,12 @@ TJsonValue* TJsonParserState::ParseArray(int depth)
         Fail(Quoted("Invalid array termination character \"%1\"", c));
 
     const size_t count = FElementStack.size() - base;
-    TJsonValue** items = nullptr;
-    if (count) {
-        items = static_cast<TJsonValue**>(FArena->Allocate(count * sizeof(TJsonValue*), alignof(TJsonValue*)));
-        std::copy(FElementStack.begin() + qsizetype(base), FElementStack.end(), items);
-    }
+    static_assert(sizeof(TJsonArray) % alignof(TJsonValue*) == 0);
+    void* memory = FArena->Allocate(sizeof(TJsonArray) + count * sizeof(TJsonValue*), alignof(TJsonArray));
+    auto* array = new (memory) TJsonArray(int(count), false);
+    auto* items = reinterpret_cast<TJsonValue**>(array + 1);
+    std::copy(FElementStack.begin() + qsizetype(base), FElementStack.end(), items);
     FElementStack.resize(base);
-    auto* array = NewNode<TJsonArray>(*FArena, items, int(count));
     for (size_t i = 0; i < count; ++i)
         items[i]->FOwner = array;
     return array;
@@ -411,18 +480,18 @@ std::unique_ptr<TJsonValue> TJsonParserState::ParseRoot()
     switch (value->ValueKind()) {
     case TJsonValueKind::Object: {
         auto* node = static_cast<TJsonObject*>(value);
-        root = std::make_unique<TJsonRoot<TJsonObject>>(std::move(FArena), FLineFeeds, node->Members(), node->ElementCount());
+        root = std::make_unique<TJsonRoot<TJsonSharedObject>>(std::move(FArena), FLineFeeds, node->Members(), node->ElementCount());
         break;
     }
     case TJsonValueKind::Array: {
         auto* node = static_cast<TJsonArray*>(value);
-        root = std::make_unique<TJsonRoot<TJsonArray>>(std::move(FArena), FLineFeeds, node->Items(), node->ElementCount());
+        root = std::make_unique<TJsonRoot<TJsonSharedArray>>(std::move(FArena), FLineFeeds, node->Items(), node->ElementCount());
         break;
     }
     default: {
         auto* node = static_cast<TJsonImmediate*>(value);
         const QStringView text = node->TextView();
-        root = std::make_unique<TJsonRoot<TJsonImmediate>>(std::move(FArena), FLineFeeds, node->ValueKind(),
+        root = std::make_unique<TJsonRoot<TJsonSharedImmediate>>(std::move(FArena), FLineFeeds, node->ValueKind(),
                                                            text.utf16(), int(text.size()), node->BoolValue());
         break;
     }

@@ -16,11 +16,17 @@ class TJsonParserState {
 public:
     // Texts of this many characters or more share one copy of equal strings.
     static constexpr qsizetype InternThreshold = 10485760;
+    // Texts of this many characters or more share one copy of equal member
+    // names: the records of an array repeat the same few names.
+    static constexpr qsizetype NamePoolThreshold = 65536;
     // Containers nested deeper than this are refused: the recursive descent and
     // the writers stay far away from the end of the stack.
     static constexpr int MaxDepth = 1000;
 
     TJsonParserState(QStringView text, TJsonDuplicates duplicates);
+    ~TJsonParserState();
+    TJsonParserState(const TJsonParserState&) = delete;
+    TJsonParserState& operator=(const TJsonParserState&) = delete;
 
     std::unique_ptr<TJsonValue> ParseRoot();
 
@@ -49,6 +55,8 @@ private:
     // of the text; returns the text to store.
     QStringView ReadString();
     const char16_t* StoreText(QStringView text);
+    TJsonValue* NewImmediate(TJsonValueKind kind, QStringView text, bool flag = false);
+    const char16_t* StoreName(QStringView name, uint32_t hash);
 
     [[noreturn]] void Fail(const QString& message);
     [[noreturn]] void FailUnterminated(qsizetype quote);
@@ -65,14 +73,33 @@ private:
     bool FAtEnd = false;
     TJsonDuplicates FDuplicates;
     bool FIntern;
+    bool FPoolNames;
 
     std::unique_ptr<TJsonArena> FArena;
     // Members and elements of the open containers, innermost last; a closed
-    // container copies its range into the arena and drops it here.
-    std::vector<TJsonMember> FMemberStack;
-    std::vector<TJsonValue*> FElementStack;
-    std::vector<char16_t> FStringBuffer;
+    // container copies its range into the arena and drops it here. The lists
+    // belong to the thread and are reused by every parse, so parsing many
+    // small texts (JSON lines) does not grow them again each time.
+    struct TScratch {
+        std::vector<TJsonMember> Members;
+        std::vector<TJsonValue*> Elements;
+        std::vector<char16_t> Text;
+    };
+    static TScratch& ThreadScratch();
+    std::vector<TJsonMember>& FMemberStack;
+    std::vector<TJsonValue*>& FElementStack;
+    std::vector<char16_t>& FStringBuffer;
+    const size_t FMemberBase;
+    const size_t FElementBase;
     std::unordered_map<std::u16string_view, const char16_t*> FInterned;
+    // Open addressing over the names' own hashes; empty until first used.
+    struct TPooledName {
+        const char16_t* Text;
+        int Length;
+        uint32_t Hash;
+    };
+    std::vector<TPooledName> FNamePool;
+    size_t FNamePoolUsed = 0;
 };
 
 // The rendering of a character in parse messages: codes below 32 as their

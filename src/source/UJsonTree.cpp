@@ -13,7 +13,7 @@ struct TJsonArena::TBlock {
     size_t Size;
 };
 
-TJsonArena::TJsonArena(size_t firstBlock) : FNextSize(firstBlock < 256 ? 256 : firstBlock) {}
+TJsonArena::TJsonArena(size_t firstBlock) : FNextSize(firstBlock < 256 ? 256 : firstBlock), FReserved(InlineSize) {}
 
 TJsonArena::~TJsonArena()
 {
@@ -30,13 +30,12 @@ void* TJsonArena::Allocate(size_t size, size_t align)
         const uintptr_t p = (reinterpret_cast<uintptr_t>(cursor) + align - 1) & ~(uintptr_t(align) - 1);
         return p + size <= reinterpret_cast<uintptr_t>(FLimit) ? reinterpret_cast<char*>(p) : nullptr;
     };
-    if (FCursor) {
-        if (char* p = fits(FCursor)) {
-            FCursor = p + size;
-            return p;
-        }
+    if (char* p = fits(FCursor)) {
+        FCursor = p + size;
+        return p;
     }
-    // Blocks double up to 1 MiB; a larger request gets a block of its own size.
+    // Blocks double up to 256 KiB, which keeps the unused end of the last one
+    // small; a larger request gets a block of its own size.
     size_t blockSize = FNextSize;
     const size_t need = size + align + sizeof(TBlock);
     if (blockSize < need)
@@ -50,7 +49,7 @@ void* TJsonArena::Allocate(size_t size, size_t align)
     FReserved += blockSize;
     FCursor = reinterpret_cast<char*>(block) + sizeof(TBlock);
     FLimit = reinterpret_cast<char*>(block) + blockSize;
-    if (FNextSize < (size_t(1) << 20))
+    if (FNextSize < (size_t(1) << 18))
         FNextSize *= 2;
     char* p = fits(FCursor);
     FCursor = p + size;
@@ -117,7 +116,7 @@ QStringView TJsonObject::NameView(int index) const
 {
     if (index < 0 || index >= FCount)
         return QStringView();
-    return FMembers[index].NameView();
+    return Members()[index].NameView();
 }
 
 QString TJsonObject::GetName(int index) const { return NameView(index).toString(); }
@@ -126,14 +125,15 @@ TJsonValue* TJsonObject::GetElement(int index) const
 {
     if (index < 0 || index >= FCount)
         return nullptr;
-    return FMembers[index].Value;
+    return Members()[index].Value;
 }
 
 TJsonValue* TJsonObject::GetItem(QStringView name) const
 {
     const uint32_t hash = JsonNameHash(name);
+    const TJsonMember* members = Members();
     for (int i = 0; i < FCount; ++i) {
-        const TJsonMember& m = FMembers[i];
+        const TJsonMember& m = members[i];
         if (m.Hash == hash && m.NameView() == name)
             return m.Value;
     }
@@ -143,11 +143,12 @@ TJsonValue* TJsonObject::GetItem(QStringView name) const
 void TJsonObject::Write(TJsonWriter& writer) const
 {
     writer.BeginObject();
+    const TJsonMember* members = Members();
     for (int i = 0; i < FCount; ++i) {
         if (i > 0)
             writer.Separator();
-        writer.MemberName(FMembers[i].NameView());
-        FMembers[i].Value->Write(writer);
+        writer.MemberName(members[i].NameView());
+        members[i].Value->Write(writer);
     }
     writer.EndObject();
 }
@@ -165,7 +166,7 @@ TJsonValue* TJsonArray::GetElement(int index) const
 {
     if (index < 0 || index >= FCount)
         return nullptr;
-    return FItems[index];
+    return Items()[index];
 }
 
 TJsonValue* TJsonArray::GetItem(QStringView name) const
@@ -174,16 +175,17 @@ TJsonValue* TJsonArray::GetItem(QStringView name) const
     const qint64 index = name.toLongLong(&ok);
     if (!ok || index < 0 || index >= FCount)
         return nullptr;
-    return FItems[index];
+    return Items()[index];
 }
 
 void TJsonArray::Write(TJsonWriter& writer) const
 {
     writer.BeginArray();
+    TJsonValue* const* items = Items();
     for (int i = 0; i < FCount; ++i) {
         if (i > 0)
             writer.Separator();
-        FItems[i]->Write(writer);
+        items[i]->Write(writer);
     }
     writer.EndArray();
 }

@@ -11,10 +11,11 @@
 
 #include <QString>
 #include <QStringView>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
-enum class TJsonValueKind { Undefined, Null, Object, Array, String, Number, Boolean };
+enum class TJsonValueKind : uint8_t { Undefined, Null, Object, Array, String, Number, Boolean };
 
 enum class TJsonDuplicates { KeepAll, DropDuplicates };
 
@@ -85,9 +86,13 @@ struct TJsonMember {
     QStringView NameView() const { return QStringView(Name, NameLength); }
 };
 
+// Containers and scalars keep their members, elements or text right behind
+// the node in the arena, so a node costs one allocation and no pointer. The
+// "Shared" variants point to their data elsewhere instead: the root (which
+// lives outside the arena) and strings that share one copy in large texts.
+
 class TJsonObject : public TJsonValue {
 public:
-    TJsonObject(const TJsonMember* members, int count) : FMembers(members), FCount(count) {}
     TJsonValueKind ValueKind() const override { return TJsonValueKind::Object; }
     QString GetName(int index) const override;
     TJsonValue* GetElement(int index) const override;
@@ -97,16 +102,33 @@ public:
 
     // The member's name without a copy; empty when out of range.
     QStringView NameView(int index) const;
-    const TJsonMember* Members() const { return FMembers; }
+    inline const TJsonMember* Members() const;
+
+protected:
+    TJsonObject(int count, bool shared) : FCount(count), FShared(shared) {}
 
 private:
-    const TJsonMember* FMembers;
+    friend class TJsonParserState;
     int FCount;
+    bool FShared;
 };
+
+class TJsonSharedObject : public TJsonObject {
+public:
+    TJsonSharedObject(const TJsonMember* members, int count) : TJsonObject(count, true), FMembers(members) {}
+
+private:
+    friend class TJsonObject;
+    const TJsonMember* FMembers;
+};
+
+const TJsonMember* TJsonObject::Members() const
+{
+    return FShared ? static_cast<const TJsonSharedObject*>(this)->FMembers : reinterpret_cast<const TJsonMember*>(this + 1);
+}
 
 class TJsonArray : public TJsonValue {
 public:
-    TJsonArray(TJsonValue* const* items, int count) : FItems(items), FCount(count) {}
     TJsonValueKind ValueKind() const override { return TJsonValueKind::Array; }
     QString GetName(int index) const override;
     TJsonValue* GetElement(int index) const override;
@@ -114,31 +136,69 @@ public:
     int ElementCount() const override { return FCount; }
     void Write(TJsonWriter& writer) const override;
 
-    TJsonValue* const* Items() const { return FItems; }
+    inline TJsonValue* const* Items() const;
+
+protected:
+    TJsonArray(int count, bool shared) : FCount(count), FShared(shared) {}
 
 private:
-    TJsonValue* const* FItems;
+    friend class TJsonParserState;
     int FCount;
+    bool FShared;
 };
+
+class TJsonSharedArray : public TJsonArray {
+public:
+    TJsonSharedArray(TJsonValue* const* items, int count) : TJsonArray(count, true), FItems(items) {}
+
+private:
+    friend class TJsonArray;
+    TJsonValue* const* FItems;
+};
+
+TJsonValue* const* TJsonArray::Items() const
+{
+    return FShared ? static_cast<const TJsonSharedArray*>(this)->FItems : reinterpret_cast<TJsonValue* const*>(this + 1);
+}
 
 // Null, String, Number or Boolean.
 class TJsonImmediate : public TJsonValue {
 public:
-    TJsonImmediate(TJsonValueKind kind, const char16_t* text, int length, bool flag = false)
-        : FKind(kind), FFlag(flag), FLength(length), FText(text) {}
     TJsonValueKind ValueKind() const override { return FKind; }
     void Write(TJsonWriter& writer) const override;
     QString AsText() const override;
 
-    QStringView TextView() const { return QStringView(FText, FLength); }
+    inline QStringView TextView() const;
     bool BoolValue() const { return FFlag; }
 
+protected:
+    TJsonImmediate(TJsonValueKind kind, int length, bool flag, bool shared)
+        : FKind(kind), FFlag(flag), FShared(shared), FLength(length) {}
+
 private:
+    friend class TJsonParserState;
     TJsonValueKind FKind;
     bool FFlag;
+    bool FShared;
     int FLength;
+};
+
+class TJsonSharedImmediate : public TJsonImmediate {
+public:
+    TJsonSharedImmediate(TJsonValueKind kind, const char16_t* text, int length, bool flag = false)
+        : TJsonImmediate(kind, length, flag, true), FText(text) {}
+
+private:
+    friend class TJsonImmediate;
     const char16_t* FText;
 };
+
+QStringView TJsonImmediate::TextView() const
+{
+    const char16_t* text = FShared ? static_cast<const TJsonSharedImmediate*>(this)->FText
+                                   : reinterpret_cast<const char16_t*>(this + 1);
+    return QStringView(text, FLength);
+}
 
 // The 32-bit hash of a member name, compared before the name itself.
 uint32_t JsonNameHash(QStringView name);
@@ -157,10 +217,14 @@ public:
     size_t BytesReserved() const { return FReserved; }
 
 private:
+    // The tree of one JSON line fits here, so parsing a line costs no block.
+    static constexpr size_t InlineSize = 2048;
+
     struct TBlock;
+    alignas(std::max_align_t) char FInline[InlineSize];
     TBlock* FHead = nullptr;
-    char* FCursor = nullptr;
-    char* FLimit = nullptr;
+    char* FCursor = FInline;
+    char* FLimit = FInline + InlineSize;
     size_t FNextSize;
     size_t FReserved = 0;
 };

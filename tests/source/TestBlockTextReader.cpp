@@ -18,6 +18,11 @@ struct TEncodingCase {
     QString ReadAs;    // the name handed to SetEncodingName
 };
 
+void PrintTo(const TEncodingCase& row, std::ostream* os)
+{
+    *os << row.Name;
+}
+
 std::vector<TEncodingCase> EncodingCases()
 {
     return {
@@ -220,16 +225,21 @@ TEST(BlockTextReaderTest, EncodingNameFromTheMarkOrAsGiven)
     EXPECT_EQ(reader.EncodingName(), Encodings::Unicode);
 }
 
-TEST(BlockTextReaderTest, MissingFileFailsWithItsName)
+TEST(BlockTextReaderTest, UnreadablePathFailsWithItsName)
 {
-    TBlockTextReader reader;
-    try {
-        reader.OpenTextFile(QStringLiteral("/nonexistent/none.json"));
-        FAIL() << "no exception";
-    } catch (const EInOutError& e) {
-        EXPECT_TRUE(e.Message().contains(QStringLiteral("/nonexistent/none.json"))) << e.what();
+    TTestDir dir;
+    for (const QString& path : {QStringLiteral("/nonexistent/none.json"), dir.Path()}) {
+        SCOPED_TRACE(path.toStdString());
+        TBlockTextReader reader;
+        try {
+            reader.OpenTextFile(path);
+            FAIL() << "no exception";
+        } catch (const EInOutError& e) {
+            EXPECT_TRUE(e.Message().startsWith(QStringLiteral("Cannot open file \"") + path + QStringLiteral("\". ")))
+                << e.what();
+        }
+        EXPECT_FALSE(reader.HasMoreLines());
     }
-    EXPECT_FALSE(reader.HasMoreLines());
 }
 
 }  // namespace

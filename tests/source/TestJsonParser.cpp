@@ -151,6 +151,25 @@ TEST(JsonParser, LargeTextsShareEqualStrings)
     EXPECT_EQ(TextOf(ElementOf(root.get(), copies)->GetItem(u"name")), QStringLiteral("last"));
 }
 
+TEST(JsonParser, MidSizeTextsShareNames)
+{
+    // Past the name-pool threshold: thousands of names, some repeated in one
+    // object, must keep their own values and duplicates must still drop.
+    QString text = QStringLiteral("[");
+    for (int i = 0; i < 3000; ++i)
+        text += QStringLiteral("{\"id\":%1,\"n%2\":\"v%1\",\"id\":%3},").arg(i).arg(i % 700).arg(i + 1);
+    text += QStringLiteral("{}]");
+    ASSERT_GE(text.size(), TJsonParserState::NamePoolThreshold);
+    auto root = TJsonValue::ParseString(text);
+    ASSERT_TRUE(root);
+    ASSERT_EQ(root->ElementCount(), 3001);
+    const TJsonValue* last = root->GetElement(2999);
+    ASSERT_EQ(last->ElementCount(), 2);
+    EXPECT_EQ(last->GetName(0), QStringLiteral("n199"));
+    EXPECT_EQ(TextOf(last->GetItem(u"n199")), QStringLiteral("v2999"));
+    EXPECT_EQ(TextOf(last->GetItem(u"id")), QStringLiteral("3000"));
+}
+
 TEST(JsonTree, AccessorsAreSafeOnMissingValues)
 {
     auto root = TJsonValue::ParseString(QStringLiteral(R"j({"list":[10,"x",true,null],"o":{"k":1.50}})j"));
