@@ -205,6 +205,8 @@ void TAccessDatabase::CreateFile(const QString& path, const QString& password)
         throw Exception(QStringLiteral("Database already exists. File: '%1'.").arg(path));
     if (!fi.dir().exists())
         throw Exception(QStringLiteral("Could not create file '%1': the folder does not exist.").arg(path));
+    if (!QFileInfo(fi.absolutePath()).isWritable())
+        throw Exception(QStringLiteral("Could not create file '%1': the folder is read-only.").arg(path));
 
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
@@ -543,7 +545,12 @@ bool TAccessStatement::Execute(const TUniParams& params)
         sqlite3_reset(FStmt);
         throw Exception(message);
     }
-    FChanges = sqlite3_column_count(FStmt) > 0 ? 0 : sqlite3_changes(FDb->Handle());
+    // sqlite3_changes keeps the count of the last data change, so only data changes read it.
+    const TAccessStatementKind kind = FTranslation.Kind;
+    if (!sqlite3_stmt_readonly(FStmt) && sqlite3_column_count(FStmt) == 0
+        && (kind == TAccessStatementKind::Insert || kind == TAccessStatementKind::Update
+            || kind == TAccessStatementKind::Delete || kind == TAccessStatementKind::Other))
+        FChanges = sqlite3_changes(FDb->Handle());
     for (int i = 1; i < FTranslation.Statements.size(); ++i)
         FDb->ExecNative(FTranslation.Statements[i]);
     if (FTranslation.ChangesSchema)

@@ -190,12 +190,26 @@ private:
     }
     QString IdentifierOf(int k) const { return Tok(k).Kind == TAccessToken::Name ? Tok(k).Value : Tok(k).Text; }
     void Replace(int k, const QString& text) { FOut[FSig[k]] = text; FReplaced.insert(FSig[k]); }
-    void Remove(int k) { FRemoved.insert(FSig[k]); }
+    // Takes the blank after the token along.
+    void Remove(int k)
+    {
+        FRemoved.insert(FSig[k]);
+        const size_t next = static_cast<size_t>(FSig[k]) + 1;
+        if (next < FTokens.size() && FTokens[next].Kind == TAccessToken::Space)
+            FRemoved.insert(static_cast<int>(next));
+    }
     // The significant index of the ")" that closes the "(" at k, or -1.
     int Closing(int k) const;
     // Items between open+1 and close-1, split at commas of depth 0: [first, last] pairs.
     std::vector<std::pair<int, int>> Items(int open, int close) const;
 
+    // The rest of a type written over several tokens: taken with the blanks before them.
+    void RemoveTypeToken(int k)
+    {
+        FRemoved.insert(FSig[k]);
+        for (int i = FSig[k] - 1; i > FSig[k - 1]; --i)
+            FRemoved.insert(i);
+    }
     QString DefaultText(const TAccessToken& t);
     void TranslateTop();
     void TranslateLike();
@@ -429,7 +443,7 @@ void TTranslation::TranslateCreateTable()
         counters += c.Counter ? 1 : 0;
     for (const auto& c : columns) {
         for (int t = c.TypeFirst + 1; t <= c.TypeLast; ++t)
-            Remove(t);
+            RemoveTypeToken(t);
         const bool keyCounter = c.Counter && counters == 1
                                 && (pkColumns.isEmpty()
                                     || (pkColumns.size() == 1 && pkColumns[0].compare(c.Name, Qt::CaseInsensitive) == 0));
@@ -484,7 +498,7 @@ void TTranslation::TranslateAddColumn(int at)
     TAccessColumnType type;
     ColumnDefinition(at, SigCount() - 1, QString(), pk, counter, name, typeFirst, typeLast, type);
     for (int t = typeFirst + 1; t <= typeLast; ++t)
-        Remove(t);
+        RemoveTypeToken(t);
     Replace(typeFirst, counter ? QStringLiteral("COUNTER") : type.DeclaredType());
     FAppend[FSig[SigCount() - 1]] += type.CheckClauses(name);
 }

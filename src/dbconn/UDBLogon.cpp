@@ -43,15 +43,20 @@ TDBLogon::TDBLogon(const QString& dbType) : FDBType(NormalizeDBType(dbType))
 
 TDBLogon::~TDBLogon() = default;
 
-void TDBLogon::Connect()
+void TDBLogon::ConnectWith(const TDBLogonOption& option, TUniConnection& connection)
 {
     // New settings replace the old logon; the engine takes them on opening.
-    if (FConnection->Connected())
-        FConnection->Close();
-    FLogonOption->ApplyToConnectionWithSSH(*FConnection);
-    FLogonOption->BeforeConnect();
-    FConnection->Open();
-    FLogonOption->AfterConnect();
+    if (connection.Connected())
+        connection.Close();
+    option.ApplyToConnectionWithSSH(connection);
+    option.BeforeConnect();
+    connection.Open();
+    option.AfterConnect();
+}
+
+void TDBLogon::Connect()
+{
+    ConnectWith(*FLogonOption, *FConnection);
 }
 
 bool TDBLogon::LogonWith(const QString& via)
@@ -126,10 +131,15 @@ QString TDBLogon::GetConnectionKey() const
     return FLogonOption->GetConnectionKey(*FConnection);
 }
 
+void TDBLogon::RememberLogonOf(TDBLogonOption& option, const TUniConnection& connection, const QString& role)
+{
+    const QString key = option.GetConnectionKey(connection);
+    option.SaveToRegistry(key);
+    option.WriteLastLogon(key, role);
+    TLog::Global().Debug(option.GetDescription());
+}
+
 void TDBLogon::RememberLogon(const QString& role)
 {
-    const QString key = GetConnectionKey();
-    FLogonOption->SaveToRegistry(key);
-    FLogonOption->WriteLastLogon(key, role);
-    TLog::Global().Debug(FLogonOption->GetDescription());
+    RememberLogonOf(*FLogonOption, *FConnection, role);
 }

@@ -44,6 +44,10 @@ public:
     void RememberLogon(const QString& role = QString());
     QString GetConnectionKey() const;
 
+    // The same two steps for a logon window, which holds an option and a connection.
+    static void ConnectWith(const TDBLogonOption& option, TUniConnection& connection);
+    static void RememberLogonOf(TDBLogonOption& option, const TUniConnection& connection, const QString& role = QString());
+
     // How EnsureConnected shows an error; the user interface sets a message box.
     using TMessageHandler = std::function<void(const QString& message)>;
     static void SetMessageHandler(TMessageHandler handler);

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QCryptographicHash>
+#include <cstring>
 
 // The one-block DES routines of libcrypto need no provider, unlike the EVP
 // cipher "des-ecb", which OpenSSL 3 keeps in its optional legacy provider.

@@ -261,11 +261,6 @@ bool FollowsSeconds(const QString& value, const QRegularExpressionMatch& match)
     return time.match(QStringView(value).left(match.capturedStart(1))).hasMatch();
 }
 
-QString RemoveFirst(const QString& text, const QString& what)
-{
-    return ReplaceFirst(text, what, QString());
-}
-
 }  // namespace
 
 TAccessDateFormatParser::TAccessDateFormatParser() : TDateFormatParser(TDeferInit{})
@@ -322,7 +317,7 @@ void TAccessDateFormatParser::CleanValue()
     if (isoDate || FFormat.contains(QStringLiteral("TZR"))) {
         const QRegularExpressionMatch zone = ZonePattern().match(FValue);
         if (zone.hasMatch() && IsZone(FValue, zone))
-            FValue = RemoveFirst(FValue, zone.captured(0));
+            FValue.remove(zone.capturedStart(0), zone.capturedLength(0));
         if (FValue.endsWith(QStringLiteral("GMT")))
             FValue = Before(FValue, QStringLiteral("GMT"));
         else if (FValue.endsWith(QStringLiteral("UTC")))
@@ -335,8 +330,9 @@ void TAccessDateFormatParser::CleanValue()
     // Access keeps no fractions of a second.
     if (isoDate || FFormat.contains(QLatin1Char('f'))) {
         const QRegularExpressionMatch fraction = FractionPattern().match(FValue);
+        // Cut where it was found: the same digits may occur earlier ("10.15.00.1").
         if (fraction.hasMatch() && FollowsSeconds(FValue, fraction))
-            FValue = RemoveFirst(FValue, fraction.captured(1));
+            FValue.remove(fraction.capturedStart(1), fraction.capturedLength(1));
     }
 
     if (FFormat.contains(QStringLiteral("dy"))) {

@@ -13,8 +13,8 @@ struct TRawEntry {
 };
 
 // Priority order. The character classes "[1|2]" and "[+|-]" admit a "|" as
-// well; they are kept as they are because saved sessions and users rely on
-// exactly these pictures.
+// well; they are kept as they are, since changing them would change which
+// texts a column's sessions have been detecting.
 const TRawEntry RawEntries[] = {
     {"dd/mon/yyyy:hh24:mi:ss TZR", R"(^([1|2][0-9]|3[0-1]|0?[0-9])/([^\d\s\-\\]*)/(\d{4}):(2[0-4]|1[0-9]|0?[0-9]):([0-5]?[0-9]):(0?[0-9]|[1-5][0-9])\s+[+|-]?(2[0-4]|1[0-9]|0?[0-9]):?([0-5]?[0-9])?$)"},
     {"mon dd yyyy hh:miAM", R"(^([^\d\s\-\\]*)\s+([1|2][0-9]|3[0-1]|0?[0-9])\s+(\d{4})\s+(2[0-4]|1[0-9]|0?[0-9]):([0-5]?[0-9])([^\d\s]*)$)"},

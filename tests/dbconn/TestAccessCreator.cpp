@@ -1,5 +1,8 @@
 #include "TestUtil.h"
 #include "UAccessCreator.h"
+#include "UAccessEngine.h"
+#include "UDebugHelper.h"
+#include "UException.h"
 #include "UOfficeVersionSolution.h"
 #include "URegistry.h"
 
@@ -43,6 +46,38 @@ TEST(AccessCreator, DriverLookupComparesTheExtensionWithItsLetterCase)
     for (const TRow& row : rows) {
         SCOPED_TRACE(row.file);
         EXPECT_EQ(IsOdbcDriverInstalledFor(QLatin1String(row.file)), row.installed);
+    }
+}
+
+TEST(AccessCreator, CreatesEngineFilesAndNamesTheFileOnFailure)
+{
+    TDebugHelper::Initialize();
+    TDebugHelper::Clear();
+    TTestDir dir;
+    for (const char* name : {"new.accdb", "old.mdb", "odd.DAT"}) {
+        SCOPED_TRACE(name);
+        const QString file = dir.File(QLatin1String(name));
+        CreateAccessDatabase(file, QStringLiteral("Admin"), QStringLiteral("Pa55word"));
+        EXPECT_TRUE(AccessEngine::IsEngineFile(file));
+    }
+    const QString log = TDebugHelper::GetLogText();
+    EXPECT_TRUE(log.contains(QStringLiteral("Provider=Microsoft.ACE.OLEDB.12.0;Data Source=") + dir.File(QStringLiteral("new.accdb"))));
+    EXPECT_TRUE(log.contains(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + dir.File(QStringLiteral("old.mdb"))));
+    EXPECT_FALSE(log.contains(QStringLiteral("Pa55word")));
+
+    const QString existing = dir.File(QStringLiteral("new.accdb"));
+    const QString missingFolder = dir.File(QStringLiteral("none/x.mdb"));
+    for (const QString& file : {existing, missingFolder}) {
+        SCOPED_TRACE(file.toStdString());
+        const QByteArray before = QFileInfo::exists(file) ? ReadFileBytes(file) : QByteArray();
+        try {
+            CreateAccessDatabase(file, QString(), QString());
+            ADD_FAILURE() << "no error";
+        } catch (const Exception& e) {
+            EXPECT_TRUE(e.Message().endsWith(QStringLiteral("  Access file: ") + file)) << e.what();
+            EXPECT_GT(e.Message().size(), (QStringLiteral("  Access file: ") + file).size());
+        }
+        EXPECT_EQ(QFileInfo::exists(file) ? ReadFileBytes(file) : QByteArray(), before);
     }
 }
 

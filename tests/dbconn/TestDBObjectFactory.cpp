@@ -36,6 +36,15 @@ protected:
     void SetUp() override { RegisterDBConnClasses(); }
 };
 
+TEST_F(DBObjectFactory, RegistersTheAccessClassesUnderTheirUnitNames)
+{
+    for (const char* name : {"AccessUniProvider.TAccessUniProvider", "UAccessDBLogonOption.TAccessDBLogonOption",
+                             "UAccessDBHelper.TAccessDBHelper", "UAccessDBDictionary.TAccessDBDictionary"}) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(TRttiUtil::IsRegistered(QLatin1String(name)));
+    }
+}
+
 TEST_F(DBObjectFactory, BuildsTheAccessPartsByName)
 {
     TDBObjectFactory factory(QStringLiteral("Access"));

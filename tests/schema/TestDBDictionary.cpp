@@ -44,7 +44,8 @@ protected:
         FConnection.ExecSQL(QStringLiteral("create index [ix_qty] on [Orders] ([Qty], [Small])"));
         FConnection.ExecSQL(QStringLiteral(
             "create table [Items] ([Name] Text(50), [Sku] Text(20), CONSTRAINT [pk_items] PRIMARY KEY([Sku]))"));
-        FConnection.ExecSQL(QStringLiteral("create table [Loose] ([A] Integer, [B] Text(5))"));
+        FConnection.ExecSQL(QStringLiteral("create table [Loose] ([A] Integer, [B] Text(5) default 'n/a')"));
+        FConnection.ExecSQL(QStringLiteral("create view [BigOrders] as select [ID], [Name] from [Orders] where [Qty] > 10"));
         FDictionary.SetConnection(&FConnection);
     }
 
@@ -101,6 +102,8 @@ TEST_F(DBDictionary, PrimaryKeyGuessWithoutAnIdColumn)
 {
     struct TRow { const char* table; const char* keys; };
     const TRow rows[] = {{"Items", "Sku=-1\r\n"}, {"Loose", ""}};
+    EXPECT_EQ(FDictionary.GetTableInfo(QString(), QStringLiteral("Loose"))->DefaultValues.Values(QStringLiteral("B")),
+              QStringLiteral("'n/a'"));
     for (const TRow& row : rows) {
         SCOPED_TRACE(row.table);
         TDebugHelper::Clear();
@@ -120,9 +123,10 @@ TEST_F(DBDictionary, UniqueColumnsAreSingleColumnUniqueIndexes)
 
 TEST_F(DBDictionary, TablesFieldNamesAndDescription)
 {
-    auto tables = FDictionary.GetTables(QString());
-    EXPECT_EQ(tables->List(), (QStringList{"Items", "Loose", "Orders"}));
-    EXPECT_TRUE(FDictionary.GetViews(QString())->IsEmpty());
+    QStringList tables = FDictionary.GetTables(QString())->List();
+    tables.sort();
+    EXPECT_EQ(tables, (QStringList{"Items", "Loose", "Orders"}));
+    EXPECT_EQ(FDictionary.GetViews(QString())->List(), QStringList{QStringLiteral("BigOrders")});
     EXPECT_TRUE(FDictionary.GetSchemas()->IsEmpty());
     EXPECT_EQ(FDictionary.GetDefaultSchema(), QString());
     EXPECT_EQ(FDictionary.GetDatabaseDescription(), FConnection.Database());
@@ -141,7 +145,9 @@ TEST_F(DBDictionary, FieldNamesOfAMissingTableAreEmptyAndLogged)
 
 TEST_F(DBDictionary, MetadataErrorsReachTheCaller)
 {
+    // A closed connection is opened again by a metadata read; a vanished file cannot be.
     FConnection.Close();
+    QFile::remove(FConnection.Database());
     EXPECT_FALSE(ErrorOf([&] { FDictionary.GetTables(QString()); }).isEmpty());
     EXPECT_FALSE(ErrorOf([&] { FDictionary.GetTableInfo(QString(), QStringLiteral("Orders")); }).isEmpty());
 }

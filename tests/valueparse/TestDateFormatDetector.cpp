@@ -136,6 +136,10 @@ const TDetectRow SpecialRows[] = {
     {"\"43861\"", "Cannot Detect"},
     {"123456.5", "Cannot Detect"},
     {"0.", "Excel DateTime"},
+    {"43861\n", "Excel Date"},  // "$" also matches before a final line feed
+    {"2020-01-31\t10:15:00", "yyyy-mm-dd hh24:mi:ss"},
+    {"31 Jän 2020", "dd mon yyyy"},
+    {"2020-01-31 10:15:00 XYZ", "Cannot Detect"},
 };
 
 class DateFormatDetectorTest : public ::testing::Test {
@@ -175,8 +179,8 @@ TEST_F(DateFormatDetectorTest, PatternsAreValidAndStartAnchored)
     }
 }
 
-// The detector answers through one combined pattern; it must give what
-// trying the pictures one by one in order gives.
+// The detector skips pictures by a character signature before matching; it
+// must give what matching every picture in order gives.
 QString DetectOneByOne(const QList<TDateFormatEntry>& entries, const QString& value)
 {
     static const QList<QRegularExpression> patterns = [&] {
@@ -213,7 +217,7 @@ QString DetectOneByOne(const QList<TDateFormatEntry>& entries, const QString& va
     return QStringLiteral("Cannot Detect");
 }
 
-TEST_F(DateFormatDetectorTest, CombinedMatchAgreesWithOneByOne)
+TEST_F(DateFormatDetectorTest, PrefilterAgreesWithMatchingEveryPicture)
 {
     QStringList values;
     for (const TPictureRow& row : PictureRows)
@@ -234,6 +238,8 @@ TEST_F(DateFormatDetectorTest, CombinedMatchAgreesWithOneByOne)
             }
         }
         values.append(seed.toLower());
+        values.append(seed + QStringLiteral("\n"));
+        values.append(QStringLiteral("\"") + seed + QStringLiteral("\""));
     }
     for (const QString& value : values) {
         SCOPED_TRACE(value.toStdString());
