@@ -5,6 +5,7 @@
 #include "UAccessDBClassInit.h"
 #include "UAmbertide.h"
 #include "UDBOutClasses.h"
+#include "UEngineClassInit.h"
 #include "UInteractiveApplication.h"
 #include "UStartup.h"
 #include "UValueParseClassInit.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv)
     AddStartupStep(RegisterValueParseClasses);
     AddStartupStep(RegisterDBConnClasses);
     AddStartupStep(RegisterDBOutClasses);
+    AddStartupStep(RegisterEngineClasses);
     RunUnitStartup();
     InstallInteractiveRoad();
     try {
