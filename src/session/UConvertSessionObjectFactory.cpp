@@ -293,3 +293,16 @@ std::unique_ptr<TConvertItem> TConvertSessionObjectFactory::NewConvertItem() con
         return ConvertItemCreator()();
     return std::make_unique<TConvertItem>();
 }
+
+TWizardDialogChoice TConvertSessionObjectFactory::GetWizardDialogChoice(const QString& itemType,
+                                                                       const QString& dialogName) const
+{
+    if (dialogName == QLatin1String("Summary"))
+        return {itemType == QLatin1String("Table") ? QStringLiteral("TPreviewSummaryDlg")
+                                                   : QStringLiteral("TSimpleSummaryDlg"),
+                QString()};
+    if (dialogName == QLatin1String("Convert"))
+        return {itemType.contains(QLatin1String("Set")) ? QStringLiteral("TOutputAllDlg") : QStringLiteral("TOutputDlg"),
+                QString()};
+    throw Exception(QStringLiteral("Error ItemType/DlgType: ") + itemType + QLatin1Char('/') + dialogName);
+}

@@ -31,6 +31,13 @@
 class TConvertItem;
 class TConvertSession;
 
+// Which form a wizard opens for an item type and a dialog name; the user
+// interface creates the form of that class.
+struct TWizardDialogChoice {
+    QString FormClass;
+    QString FileMask;   // for folder dialogs
+};
+
 namespace SessionRoles {
 inline const QString SourceOptions = QStringLiteral("SourceOptions");
 inline const QString SourceUIPackage = QStringLiteral("SourceUIPackage");
@@ -72,6 +79,12 @@ public:
     virtual void RegisterSessionFileSettings() {}
     virtual void RegisterDialogs() {}
     virtual void RegisterClasses() {}
+    // Slot 8 without the widgets: the form for the pair. The base knows
+    // "Summary" (TPreviewSummaryDlg for "Table", else TSimpleSummaryDlg) and
+    // "Convert" (TOutputAllDlg when the item type contains "Set", else
+    // TOutputDlg); anything else raises "Error ItemType/DlgType: " + item type
+    // + "/" + dialog name.
+    virtual TWizardDialogChoice GetWizardDialogChoice(const QString& itemType, const QString& dialogName) const;
     // Slot 18.
     virtual bool FieldMapFullView() const { return true; }
 

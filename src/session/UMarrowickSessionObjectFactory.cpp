@@ -43,3 +43,23 @@ void TMarrowickSessionObjectFactory::RegisterClasses()
     RegisterSourceClass(json, SessionRoles::SourceSetChoiceOptions, QStringLiteral("FolderChoiceOptions"));
     RegisterSourceClass(json, SessionRoles::SourceSetChoiceController, QStringLiteral("FolderChoiceController"));
 }
+
+TWizardDialogChoice TMarrowickSessionObjectFactory::GetWizardDialogChoice(const QString& itemType,
+                                                                         const QString& dialogName) const
+{
+    const struct {
+        const char* dialog;
+        const char* item;
+        const char* form;
+        const char* mask;
+    } choices[] = {
+        {"Source", "Json", "TOpenJsonDlg", ""},
+        {"SourceFirst", "JsonSet", "TOpenJsonDlg", ""},
+        {"SourceSet", "JsonSet", "TOpenFolderDlg", "*.json;*.dat;*.*"},
+        {"Dest", "Table", "TSetTableDlg", ""},
+    };
+    for (const auto& c : choices)
+        if (dialogName == QLatin1String(c.dialog) && itemType == QLatin1String(c.item))
+            return {QLatin1String(c.form), QLatin1String(c.mask)};
+    return TConvertSessionObjectFactory::GetWizardDialogChoice(itemType, dialogName);
+}

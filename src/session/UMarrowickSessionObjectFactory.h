@@ -24,6 +24,10 @@ public:
     void RegisterSessionFileSettings() override;
     void RegisterDialogs() override {}
     void RegisterClasses() override;
+    // "Source"/"Json" and "SourceFirst"/"JsonSet": TOpenJsonDlg; "SourceSet"/"JsonSet":
+    // TOpenFolderDlg with the mask "*.json;*.dat;*.*"; "Dest"/"Table": TSetTableDlg;
+    // any other pair as the base decides.
+    TWizardDialogChoice GetWizardDialogChoice(const QString& itemType, const QString& dialogName) const override;
 
     static TSessionFileSetting OneFileSetting();
     static TSessionFileSetting FolderSetting();

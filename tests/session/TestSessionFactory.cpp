@@ -191,3 +191,40 @@ TEST_F(SessionFactory, HooksPlugInClassesByName)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SessionFactoryDialogs, WizardDialogChoice)
+{
+    TMarrowickSessionObjectFactory factory;
+    const struct {
+        const char* item;
+        const char* dialog;
+        const char* form;   // "" when it raises
+        const char* mask;
+    } rows[] = {
+        {"Json", "Source", "TOpenJsonDlg", ""},
+        {"JsonSet", "SourceFirst", "TOpenJsonDlg", ""},
+        {"JsonSet", "SourceSet", "TOpenFolderDlg", "*.json;*.dat;*.*"},
+        {"Table", "Dest", "TSetTableDlg", ""},
+        {"Table", "Summary", "TPreviewSummaryDlg", ""},
+        {"Json", "Summary", "TSimpleSummaryDlg", ""},
+        {"JsonSet", "Convert", "TOutputAllDlg", ""},
+        {"Json", "Convert", "TOutputDlg", ""},
+        {"Json", "Dest", "", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.item) + "/" + row.dialog);
+        if (*row.form == 0) {
+            EXPECT_EQ(MessageOf([&] { factory.GetWizardDialogChoice(QLatin1String(row.item), QLatin1String(row.dialog)); }),
+                      QStringLiteral("Error ItemType/DlgType: ") + QLatin1String(row.item) + QLatin1Char('/')
+                          + QLatin1String(row.dialog));
+            continue;
+        }
+        const TWizardDialogChoice c = factory.GetWizardDialogChoice(QLatin1String(row.item), QLatin1String(row.dialog));
+        EXPECT_EQ(c.FormClass, QLatin1String(row.form));
+        EXPECT_EQ(c.FileMask, QLatin1String(row.mask));
+    }
+}
+
+}  // namespace

@@ -438,33 +438,34 @@ TEST_F(SessionFile, IsChangedAndIsEmpty)
 
 TEST_F(SessionFile, ConfigOneRefusesALogFileThatIsTheSource)
 {
+    enum TLogChoice { SourceFile, SourceFileUpper, Other, Empty, Url };
     const struct {
         const char* name;
-        QString logFile;
-        QString url;
+        TLogChoice log;
+        bool withUrl;
         bool fails;
     } rows[] = {
-        {"log file is the source file", QString(), QString(), true},
-        {"another log file", QStringLiteral("/tmp/run.log"), QString(), false},
-        {"no log file", QStringLiteral(""), QString(), false},
-        {"file name differs in case only", QString(), QString(), false},
-        {"with a URL the URL counts", QStringLiteral("http://h/data"), QStringLiteral("http://h/data"), true},
-        {"with a URL the file no longer counts", QString(), QStringLiteral("http://h/data"), false},
+        {"log file is the source file", SourceFile, false, true},
+        {"another log file", Other, false, false},
+        {"no log file", Empty, false, false},
+        {"differs in letter case only", SourceFileUpper, false, false},
+        {"with a URL the URL counts", Url, true, true},
+        {"with a URL the file no longer counts", SourceFile, true, false},
     };
+    const QString url = QStringLiteral("http://h/data");
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         auto s = FilledOneFileSession();
-        QString logFile = row.logFile;
-        if (logFile.isNull())
-            logFile = QLatin1String(row.name) == QLatin1String("file name differs in case only") ? dataFile.toUpper()
-                                                                                               : dataFile;
-        s->MiscOptions().SetLogFile(logFile);
-        Source(*s).SetSourceUrl(row.url);
+        const QString logFiles[] = {dataFile, dataFile.toUpper(), QStringLiteral("/tmp/run.log"), QString(), url};
+        s->MiscOptions().SetLogFile(logFiles[row.log]);
+        Source(*s).SetSourceUrl(row.withUrl ? url : QString());
         const QString message = MessageOf([&] { s->ConfigOne(0); });
         EXPECT_EQ(message, row.fails ? QStringLiteral("Log File can not set to Source Data File.") : QString());
         EXPECT_FALSE(s->ConvertItem().MultiItem);
-        EXPECT_EQ(s->ConvertItem().MiscOptions, &s->MiscOptions());
+        EXPECT_EQ(s->ConvertItem().SourceOptions, &s->SourceSetOptions().SourceOptions());
         EXPECT_EQ(s->ConvertItem().DestOptions, &s->DestSetOptions().DestOptions());
+        EXPECT_EQ(s->ConvertItem().RowsSelectOptions, &s->RowsSelectOptions());
+        EXPECT_EQ(s->ConvertItem().MiscOptions, &s->MiscOptions());
     }
 }
 
