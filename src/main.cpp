@@ -3,8 +3,6 @@
 // through its log and its exit code (0 success, 2 rows rejected, 1 failed).
 
 #include "UAmbertide.h"
-#include "UDBOutClasses.h"
-#include "UEngineClassInit.h"
 #include "UInteractiveApplication.h"
 #include "UStartup.h"
 
@@ -24,10 +22,6 @@ int main(int argc, char** argv)
     TApp::SetCommandLine(QCoreApplication::arguments().mid(1));
 
     TAmbertide::AddStartupRegistrations();
-    AddStartupStep(RegisterValueParseClasses);
-    AddStartupStep(RegisterDBConnClasses);
-    AddStartupStep(RegisterDBOutClasses);
-    AddStartupStep(RegisterEngineClasses);
     RunUnitStartup();
     InstallInteractiveRoad();
     int exitCode = 0;
