@@ -191,6 +191,29 @@ TEST(JsonObjectReader, CountFollowsAChangedFile)
     EXPECT_EQ(TJsonObjectReader::CreateForFile(path)->ObjectCount(), 3);
 }
 
+TEST(JsonObjectReader, RecordCountAcrossScanChunks)
+{
+    // The record scan reads 16 MiB at a time: lines cross that boundary, and a
+    // blank line and CR-only breaks sit beyond it.
+    TTestDir dir;
+    const QString path = dir.File(QStringLiteral("big.json"));
+    QByteArray bytes;
+    int records = 0;
+    while (bytes.size() < (17 << 20)) {
+        bytes += "{\"a\":" + QByteArray::number(records++) + ",\"pad\":\"" + QByteArray(100, 'x') + "\"}\n";
+    }
+    bytes += "\n   \n{\"a\":1}\r{\"a\":2}\r\n";
+    records += 2;
+    WriteFileBytes(path, bytes);
+    auto reader = TJsonObjectReader::CreateForFile(path);
+    ASSERT_EQ(LayoutOf(*reader), QStringLiteral("lines"));
+    EXPECT_EQ(reader->ObjectCount(), records);
+    // Reading agrees with the count: the last record is the last object read.
+    reader->GotoObject(records - 1);
+    EXPECT_EQ(reader->ObjectText(), QStringLiteral("{\"a\":2}"));
+    EXPECT_FALSE(reader->HasMoreObjects());
+}
+
 TEST(JsonFormatDetector, CommentLines)
 {
     const struct {
