@@ -137,9 +137,93 @@ TEST_F(CmdLine, WithoutLogfileNothingIsWrittenAndHelpPrintsUsage)
     const TRun help = RunProgram({QStringLiteral("help")});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("Exit codes:")));
-    // An unknown parameter still takes the command-line road, without a window.
+    // An unknown parameter still takes the command-line road, without a
+    // window; with no logon values nothing can run.
     const TRun unknown = RunProgram({QStringLiteral("anything=1")});
-    EXPECT_EQ(unknown.exitCode, 0);
+    EXPECT_EQ(unknown.exitCode, 1);
+}
+
+// A one-file session over a JSON-lines file into table Orders of db.
+QString WriteOrdersSession(const TTestDir& dir, const QString& name, const QString& json, const QString& db,
+                           bool withTargetDB)
+{
+    const QString source = dir.File(name + QStringLiteral(".json"));
+    WriteFileText(source, json);
+    QString text = QStringLiteral("[Load]\r\nConvertType=JsonToTable\r\nSourceType=Json\r\nDestType=Table\r\n"
+                                  "SourceStoreType=File\r\nSourceFile=%1\r\nSublevel=1\r\nDestTable=Orders\r\n"
+                                  "LoadType=0\r\nDestFields=id***|amount***\r\nErrorsToAllow=50\r\n")
+                       .arg(source);
+    if (withTargetDB)
+        text += QStringLiteral("[TargetDB]\r\nDatabase=%1\r\n").arg(db);
+    const QString session = dir.File(name + QStringLiteral(".jif"));
+    WriteFileText(session, text);
+    return session;
+}
+
+class CmdLineRuns : public CmdLine {
+protected:
+    void SetUp() override
+    {
+        db = Path(QStringLiteral("orders.accdb"));
+        const QString sql = Path(QStringLiteral("schema.sql"));
+        WriteFileText(sql, QStringLiteral("create table Orders (id Long, amount Double);"));
+        ASSERT_EQ(RunProgram({QStringLiteral("access_database=") + db, QStringLiteral("sql=") + sql}).exitCode, 0);
+    }
+    // The rows of Orders, as "id:amount" in id order.
+    QStringList Rows() const
+    {
+        QProcess p;
+        p.start(QStringLiteral("sqlite3"), {db, QStringLiteral("select id || ':' || ifnull(amount, '') from Orders order by id")});
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    QString db;
+};
+
+TEST_F(CmdLineRuns, ExitCodeTellsSuccessFromRejectedRows)
+{
+    const QString good = WriteOrdersSession(dir, QStringLiteral("good"),
+                                            QStringLiteral("{\"id\": 1, \"amount\": 2.5}\n{\"id\": 2, \"amount\": 3}\n"), db, true);
+    const QString log = Path(QStringLiteral("good.log"));
+    TRun run = RunProgram({QStringLiteral("session=") + good, QStringLiteral("logfile=") + log});
+    EXPECT_EQ(run.exitCode, 0) << ReadFileText(log).toStdString();
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("1:2.5"), QStringLiteral("2:3.0")}));
+    const QStringList lines = LogLines(log);
+    EXPECT_TRUE(lines.contains(QStringLiteral("Total Convert Records: 2")));
+    EXPECT_EQ(lines.last(), QStringLiteral("End Convert"));
+
+    const QString bad = WriteOrdersSession(dir, QStringLiteral("bad"),
+                                           QStringLiteral("{\"id\": 3, \"amount\": \"lots\"}\n{\"id\": 4, \"amount\": 1}\n"), db, true);
+    run = RunProgram({QStringLiteral("session=") + bad, QStringLiteral("logfile=") + Path(QStringLiteral("bad.log"))});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("1:2.5"), QStringLiteral("2:3.0"), QStringLiteral("4:1.0")}));
+    EXPECT_TRUE(ReadFileText(Path(QStringLiteral("bad_bad.txt"))).contains(QStringLiteral("\"3\",\"lots\"")));
+}
+
+TEST_F(CmdLineRuns, ParametersWinOverTheTargetDBSection)
+{
+    const QString other = Path(QStringLiteral("other.accdb"));
+    const QString session = WriteOrdersSession(dir, QStringLiteral("s"), QStringLiteral("{\"id\": 7, \"amount\": 1}\n"),
+                                               other, true);
+    const TRun run = RunProgram({QStringLiteral("session=") + session, QStringLiteral("access_database=") + db});
+    EXPECT_EQ(run.exitCode, 0) << run.out.toStdString();
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("7:1.0")}));
+    EXPECT_FALSE(QFile::exists(other));
+}
+
+TEST_F(CmdLineRuns, WorkspaceGoesOnAfterAMissingSession)
+{
+    const QString first = WriteOrdersSession(dir, QStringLiteral("a"), QStringLiteral("{\"id\": 1, \"amount\": 1}\n"), db, true);
+    const QString third = WriteOrdersSession(dir, QStringLiteral("c"), QStringLiteral("{\"id\": 3, \"amount\": 3}\n"), db, true);
+    const QString missing = Path(QStringLiteral("b.jif"));
+    const QString workspace = Path(QStringLiteral("all.txt"));
+    WriteFileText(workspace, first + QStringLiteral("\r\n") + missing + QStringLiteral("\r\n") + third + QStringLiteral("\r\n"));
+    const QString log = Path(QStringLiteral("ws.log"));
+    const TRun run = RunProgram({QStringLiteral("workspace=") + workspace, QStringLiteral("session=") + first,
+                                 QStringLiteral("logfile=") + log});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("1:1.0"), QStringLiteral("3:3.0")}));
+    EXPECT_TRUE(LogLines(log).contains(QStringLiteral("[error]\tsession file: ") + missing + QStringLiteral(" not exists.")));
 }
 
 }  // namespace
