@@ -4,6 +4,7 @@
 #include "UException.h"
 #include "UInteractiveApplication.h"
 #include "UMainForm.h"
+#include "UStartup.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -37,8 +38,11 @@ TEST(MainForm, OpensWithItsComponentNames)
 TEST(InteractiveApplication, EscapingErrorsReachTheHook)
 {
     QStringList reported;
-    TAmbertide* app = TAmbertide::Instance();
     SetErrorReportHandler([&](const QString& m) { reported.append(m); });
+    TAmbertide::AddStartupRegistrations();
+    RunUnitStartup();
+    TAmbertide* app = TAmbertide::Instance();
+    ASSERT_TRUE(reported.isEmpty()) << reported.join(QStringLiteral("; ")).toStdString();
     TMarrowick::SetInteractiveRoad([] {
         TThrowingObject target;
         QCoreApplication::postEvent(&target, new QEvent(QEvent::User));
