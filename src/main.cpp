@@ -1,12 +1,10 @@
 // Ambertide: with any parameter the command-line road (no window, no display
-// needed), without parameters the main window. The exit code is always 0; an
-// unattended run reports through its log.
+// needed), without parameters the main window. An unattended run reports
+// through its log and its exit code (0 success, 2 rows rejected, 1 failed).
 
-#include "UAccessDBClassInit.h"
 #include "UAmbertide.h"
 #include "UInteractiveApplication.h"
 #include "UStartup.h"
-#include "UValueParseClassInit.h"
 
 #include <QCoreApplication>
 #include <memory>
@@ -23,16 +21,19 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("Ambertide"));
     TApp::SetCommandLine(QCoreApplication::arguments().mid(1));
 
-    AddStartupStep(RegisterValueParseClasses);
-    AddStartupStep(RegisterDBConnClasses);
+    TAmbertide::AddStartupRegistrations();
     RunUnitStartup();
     InstallInteractiveRoad();
+    int exitCode = 0;
     try {
-        TAmbertide::Instance()->Run();
+        TAmbertide* app = TAmbertide::Instance();
+        app->Run();
+        exitCode = app->ExitCode();
     } catch (...) {
-        // Nothing escapes the run; the exit code stays 0.
+        // The application objects could not be built; the error was shown.
+        exitCode = commandLine ? 1 : 0;
     }
     TAmbertide::FreeInstance();
     RunUnitShutdown();
-    return 0;
+    return exitCode;
 }

@@ -1,5 +1,11 @@
 #include "UAmbertide.h"
 
+#include "UAccessDBClassInit.h"
+#include "UDBOutClasses.h"
+#include "UStartup.h"
+#include "UTableCreatorClasses.h"
+#include "UValueParseClassInit.h"
+
 #include <memory>
 
 namespace {
@@ -8,18 +14,15 @@ std::unique_ptr<TAmbertide>& Owned()
     static std::unique_ptr<TAmbertide> app;
     return app;
 }
-
-TAmbertide::TInteractiveRoad& Road()
-{
-    static TAmbertide::TInteractiveRoad road;
-    return road;
-}
 }  // namespace
 
 TAmbertide* TAmbertide::Instance()
 {
-    if (!AppObject())
-        Owned() = std::make_unique<TAmbertide>();
+    if (!AppObject()) {
+        auto app = std::make_unique<TAmbertide>();
+        app->Initialize();
+        Owned() = std::move(app);
+    }
     return dynamic_cast<TAmbertide*>(TApp::Instance());
 }
 
@@ -28,13 +31,10 @@ void TAmbertide::FreeInstance()
     Owned().reset();
 }
 
-void TAmbertide::RunInteractive()
+void TAmbertide::AddStartupRegistrations()
 {
-    if (Road())
-        Road()();
-}
-
-void TAmbertide::SetInteractiveRoad(TInteractiveRoad road)
-{
-    Road() = std::move(road);
+    AddStartupStep(RegisterValueParseClasses);
+    AddStartupStep(RegisterDBConnClasses);
+    AddStartupStep(RegisterTableCreatorClasses);
+    AddStartupStep(RegisterDBOutClasses);
 }

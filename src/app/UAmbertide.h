@@ -1,21 +1,19 @@
 #pragma once
-// The product's leaf application class. Instance creates the one object on
-// first call. The interactive road runs the main window that the user
-// interface installs, so this layer never needs a display.
+// The product: Access as the target database. Instance creates the one
+// application object on first call.
 
-#include "UApp.h"
+#include "UMarrowick.h"
 
-#include <functional>
-
-class TAmbertide : public TApp {
+class TAmbertide : public TMarrowick {
     AMBERTIDE_CLASS(TAmbertide)
 public:
+    // Raises EAbort (silently) when the objects cannot be built.
     static TAmbertide* Instance();
     // Frees the object created by Instance.
     static void FreeInstance();
 
-    void RunInteractive() override;
+    QString TargetDBCode() const override { return QStringLiteral("Mdb"); }
 
-    using TInteractiveRoad = std::function<void()>;
-    static void SetInteractiveRoad(TInteractiveRoad road);
+    // The unit start-up steps of the product: its classes registered for creation by name.
+    static void AddStartupRegistrations();
 };

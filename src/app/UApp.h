@@ -32,6 +32,9 @@ public:
     virtual QString GetSystemInfo() const;
 
     bool Interactive() const { return FInteractive; }
+    // The process exit code; the command-line road sets it from the run's outcome.
+    int ExitCode() const { return FExitCode; }
+    void SetExitCode(int code) { FExitCode = code; }
     const QString& AppName() const { return FAppName; }
 
     // The exception hook: every error that escapes an event handler of the interactive road.
@@ -50,6 +53,7 @@ private:
     void RemoveInteractiveLogging();
 
     bool FInteractive = false;
+    int FExitCode = 0;
     std::unique_ptr<TFileLogAppender> FFileLogAppender;
     QString FAppName;
 };

@@ -39,7 +39,7 @@ TEST(InteractiveApplication, EscapingErrorsReachTheHook)
     QStringList reported;
     TAmbertide* app = TAmbertide::Instance();
     SetErrorReportHandler([&](const QString& m) { reported.append(m); });
-    TAmbertide::SetInteractiveRoad([] {
+    TMarrowick::SetInteractiveRoad([] {
         TThrowingObject target;
         QCoreApplication::postEvent(&target, new QEvent(QEvent::User));
         QCoreApplication::processEvents();

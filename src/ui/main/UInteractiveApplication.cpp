@@ -24,7 +24,7 @@ bool TInteractiveApplication::notify(QObject* receiver, QEvent* event)
 void InstallInteractiveRoad()
 {
     SetErrorReportHandler([](const QString& message) { TErrorReportDlg::Execute(message); });
-    TAmbertide::SetInteractiveRoad([] {
+    TMarrowick::SetInteractiveRoad([] {
         TMainForm form;
         form.show();
         QApplication::exec();
