@@ -2,19 +2,20 @@
 // The database writer over a connection of the data-access layer: empties the
 // table for "Replace", then hands every row to a write executor.
 
+#include "UDBConvertObjectFactory.h"
 #include "UDBWriter.h"
 
 class TDBWriteExecutor;
 class TUniConnection;
 class TUniQuery;
 
-class TUniDBWriter : public TDBWriter {
+class TUniDBWriter : public TDBWriter, public TConnectionUser {
     AMBERTIDE_CLASS(TUniDBWriter)
 public:
     TUniDBWriter();
     ~TUniDBWriter() override;
 
-    void SetConnection(TUniConnection* connection);  // not owned
+    void SetConnection(TUniConnection* connection) override;  // not owned
     TUniConnection* Connection() const;
 
     void BeforeWork() override;

@@ -4,6 +4,7 @@
 // only shows and edits a TCreateTableDesign and calls the command.
 
 #include "UStringList.h"
+#include "UTableInfo.h"
 
 #include <QString>
 #include <memory>
