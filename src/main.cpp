@@ -3,7 +3,6 @@
 // through its log and its exit code (0 success, 2 rows rejected, 1 failed).
 
 #include "UAmbertide.h"
-#include "UEngineClassInit.h"
 #include "UInteractiveApplication.h"
 #include "UStartup.h"
 
@@ -23,7 +22,6 @@ int main(int argc, char** argv)
     TApp::SetCommandLine(QCoreApplication::arguments().mid(1));
 
     TAmbertide::AddStartupRegistrations();
-    AddStartupStep(RegisterEngineClasses);
     RunUnitStartup();
     InstallInteractiveRoad();
     int exitCode = 0;

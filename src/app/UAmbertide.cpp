@@ -1,7 +1,12 @@
 #include "UAmbertide.h"
 
 #include "UAccessDBClassInit.h"
+#include "UDBGlobalStore.h"
 #include "UDBOutClasses.h"
+#include "UDestOptionsClassInit.h"
+#include "UEngineClassInit.h"
+#include "USourceOptionsClassInit.h"
+#include "UTableDestOptions.h"
 #include "UStartup.h"
 #include "UTableCreatorClasses.h"
 #include "UValueParseClassInit.h"
@@ -37,4 +42,14 @@ void TAmbertide::AddStartupRegistrations()
     AddStartupStep(RegisterDBConnClasses);
     AddStartupStep(RegisterTableCreatorClasses);
     AddStartupStep(RegisterDBOutClasses);
+    AddStartupStep(RegisterSourceOptionsClasses);
+    AddStartupStep(RegisterDestOptionsClasses);
+    AddStartupStep(RegisterEngineClasses);
+    // The table destination reaches the target database through the global stores.
+    AddStartupStep([] {
+        TTableDestOptions::SetTargetProvider([] {
+            return TTableDestTarget{TDBGlobalStore::TargetDBObjectFactory(),
+                                    TDBConvertGlobalStore::TargetDBConvertObjectFactory()};
+        });
+    });
 }

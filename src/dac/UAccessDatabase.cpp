@@ -6,6 +6,8 @@
 #include "UUniParam.h"
 
 #include <QCryptographicHash>
+#include <algorithm>
+#include <cmath>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -117,7 +119,8 @@ QString EngineErrorText(int rc, const QString& message, const QString& path)
 
 // ---------------------------------------------------------------- database
 
-TAccessDatabase::TAccessDatabase(const QString& path, const QString& password, int lockTimeoutMs) : FPath(path)
+TAccessDatabase::TAccessDatabase(const QString& path, const QString& password, const TAccessOpenOptions& options)
+    : FPath(path)
 {
     if (path.trimmed().isEmpty())
         throw Exception(QStringLiteral("Not a valid file name."));
@@ -146,14 +149,14 @@ TAccessDatabase::TAccessDatabase(const QString& path, const QString& password, i
         throw Exception(EngineErrorText(rc, message, path));
     }
     sqlite3_extended_result_codes(FDb, 1);
-    sqlite3_busy_timeout(FDb, lockTimeoutMs);
+    sqlite3_busy_timeout(FDb, options.LockTimeoutMs);
     try {
         QString answer;
         rc = QueryText(FDb, QStringLiteral("SELECT count(*) FROM sqlite_master"), answer);
         if (rc != SQLITE_OK)
             Raise(rc);
         CheckPassword(password);
-        ExecNative(QStringLiteral("PRAGMA synchronous=FULL"));
+        ExecNative(options.FullSync ? QStringLiteral("PRAGMA synchronous=FULL") : QStringLiteral("PRAGMA synchronous=NORMAL"));
         ExecNative(QStringLiteral("PRAGMA foreign_keys=ON"));
         RegisterAccessFunctions(FDb);
     } catch (...) {
@@ -433,6 +436,8 @@ std::vector<TAccessIndexInfo> TAccessDatabase::Indexes(const QString& table)
         if (!pk.Columns.isEmpty())
             result.insert(result.begin(), pk);
     }
+    // The primary key first, the others as SQLite lists them (newest first).
+    std::stable_partition(result.begin(), result.end(), [](const TAccessIndexInfo& i) { return i.PrimaryKey; });
     return result;
 }
 
@@ -487,19 +492,23 @@ bool TAccessStatement::ReturnsRows() const
 void TAccessStatement::Bind(const TUniParams& params)
 {
     const int count = static_cast<int>(FTranslation.ParamNames.size());
-    if (static_cast<int>(FParamIndex.size()) != count) {
+    // The names are matched once per parameter list, not once per row.
+    if (FBoundParams != &params || FBoundCount != params.Count()) {
         FParamIndex.assign(count, -1);
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < count; ++i) {
             FParamIndex[i] = params.IndexOf(FTranslation.ParamNames[i]);
+            if (FParamIndex[i] < 0)
+                throw Exception(QStringLiteral("Parameter '%1' not found").arg(FTranslation.ParamNames[i]));
+        }
+        FBoundParams = &params;
+        FBoundCount = params.Count();
+        FText.resize(count);
     }
     for (int i = 0; i < count; ++i) {
-        const int pi = FParamIndex[i];
-        if (pi < 0 || pi >= params.Count() || params[pi].Name().compare(FTranslation.ParamNames[i], Qt::CaseInsensitive) != 0) {
-            FParamIndex.clear();
-            throw Exception(QStringLiteral("Parameter '%1' not found").arg(FTranslation.ParamNames[i]));
-        }
-        const TUniParam& p = params[pi];
+        const TUniParam& p = params[FParamIndex[i]];
         const TAccessParamTarget& target = FTranslation.Targets[i];
+        if (target.Known && BindDirect(i, p.Value(), target.Type))
+            continue;
         QVariant& v = FBound[i];
         v = target.Known ? ConvertAccessValue(p.Value(), target.Type, target.Column) : NormalizeAccessValue(p.Value());
         int rc = SQLITE_OK;
@@ -518,16 +527,63 @@ void TAccessStatement::Bind(const TUniParams& params)
                 rc = sqlite3_bind_blob64(FStmt, i + 1, b.constData(), static_cast<sqlite3_uint64>(b.size()), SQLITE_STATIC);
                 break;
             }
-            default: {
-                // The text stays alive in FBound until the next bind.
-                const QString& s = *static_cast<const QString*>(v.constData());
-                rc = sqlite3_bind_text16(FStmt, i + 1, s.utf16(), static_cast<int>(s.size() * 2), SQLITE_STATIC);
-            }
+            default:
+                rc = BindText(i, *static_cast<const QString*>(v.constData()));
             }
         }
         if (rc != SQLITE_OK)
             FDb->Raise(rc);
     }
+}
+
+int TAccessStatement::BindText(int i, const QString& s)
+{
+    // Encoded here into a buffer kept per parameter: cheaper than SQLite's
+    // own conversion from UTF-16, which allocates for every value.
+    std::string& buffer = FText[i];
+    const auto space = static_cast<size_t>(FEncoder.requiredSpace(s.size()));
+    if (buffer.size() < space)
+        buffer.resize(space);
+    char* end = FEncoder.appendToBuffer(buffer.data(), s);
+    return sqlite3_bind_text(FStmt, i + 1, buffer.data(), static_cast<int>(end - buffer.data()), SQLITE_STATIC);
+}
+
+// The common cases that need no conversion, bound without building a
+// converted value: a text that fits, an integer in range, a finite double,
+// a boolean, a date text in the stored form. Anything else (and every
+// refusal with its message) takes the general conversion.
+bool TAccessStatement::BindDirect(int i, const QVariant& value, const TAccessColumnType& type)
+{
+    const int typeId = value.typeId();
+    int rc = SQLITE_OK;
+    if (value.isNull()) {
+        rc = sqlite3_bind_null(FStmt, i + 1);
+    } else if (typeId == QMetaType::QString
+               && (type.Kind == TAccessKind::Memo || type.Kind == TAccessKind::Text || type.Kind == TAccessKind::DateTime)) {
+        const QString& s = *static_cast<const QString*>(value.constData());
+        if (type.Kind == TAccessKind::Text ? !FitsAccessText(s, type)
+                                           : type.Kind == TAccessKind::DateTime && !IsStoredAccessDate(s))
+            return false;
+        rc = BindText(i, s);
+    } else if ((typeId == QMetaType::Int || typeId == QMetaType::LongLong) && type.IsInteger()) {
+        const qint64 n = typeId == QMetaType::Int ? *static_cast<const int*>(value.constData())
+                                                  : *static_cast<const qint64*>(value.constData());
+        if (n < type.MinInteger() || n > type.MaxInteger())
+            return false;
+        rc = sqlite3_bind_int64(FStmt, i + 1, n);
+    } else if (typeId == QMetaType::Double && (type.Kind == TAccessKind::Double || type.Kind == TAccessKind::Single)) {
+        const double d = *static_cast<const double*>(value.constData());
+        if (!(std::fabs(d) <= type.MaxMagnitude()))
+            return false;
+        rc = sqlite3_bind_double(FStmt, i + 1, d);
+    } else if (typeId == QMetaType::Bool && type.Kind == TAccessKind::Bit) {
+        rc = sqlite3_bind_int64(FStmt, i + 1, *static_cast<const bool*>(value.constData()) ? -1 : 0);
+    } else {
+        return false;
+    }
+    if (rc != SQLITE_OK)
+        FDb->Raise(rc);
+    return true;
 }
 
 bool TAccessStatement::Execute(const TUniParams& params)

@@ -4,9 +4,11 @@
 // descriptions the translator and the metadata reads use, and the engine's
 // error texts. TAccessStatement is one compiled statement on it.
 //
-// Durability: the file is kept in WAL mode with synchronous=FULL, so a
-// committed transaction is on disk before Commit returns and a process killed
-// mid-transaction leaves the last committed state. A statement that finds the
+// Durability: the file is kept in WAL mode. With synchronous=NORMAL (the
+// default) a committed transaction survives a killed process and the file is
+// never corrupted; a power cut may lose the last commits. synchronous=FULL
+// (option FullSync) also syncs every commit to the disk, which on a slow disk
+// costs far more than the inserts themselves. A statement that finds the
 // file locked by another connection waits up to the lock timeout, then fails
 // with the "file already in use" text.
 
@@ -16,6 +18,8 @@
 #include <QHash>
 #include <QSet>
 #include <QString>
+#include <QStringEncoder>
+#include <string>
 #include <QVariant>
 #include <memory>
 #include <vector>
@@ -32,10 +36,15 @@ struct TAccessIndexInfo {
     QStringList Columns;
 };
 
+struct TAccessOpenOptions {
+    int LockTimeoutMs = 5000;  // how long a statement waits for a file another connection holds
+    bool FullSync = false;     // sync every commit to the disk
+};
+
 class TAccessDatabase : public TAccessSchemaSource {
 public:
     // Opens an existing file; raises with a text naming the file.
-    TAccessDatabase(const QString& path, const QString& password, int lockTimeoutMs);
+    TAccessDatabase(const QString& path, const QString& password, const TAccessOpenOptions& options);
     ~TAccessDatabase() override;
     TAccessDatabase(const TAccessDatabase&) = delete;
     TAccessDatabase& operator=(const TAccessDatabase&) = delete;
@@ -108,11 +117,17 @@ public:
 
 private:
     void Bind(const TUniParams& params);
+    bool BindDirect(int index, const QVariant& value, const TAccessColumnType& type);
+    int BindText(int index, const QString& text);
 
     TAccessDatabase* FDb;
     TAccessTranslation FTranslation;
     sqlite3_stmt* FStmt = nullptr;
     std::vector<int> FParamIndex;  // for ?N the index in the query's parameters
     std::vector<QVariant> FBound;  // the bound values, alive while the statement runs
+    std::vector<std::string> FText;  // the bound texts in UTF-8, the file's encoding
+    const TUniParams* FBoundParams = nullptr;  // the parameter list FParamIndex was made for
+    int FBoundCount = -1;
+    QStringEncoder FEncoder{QStringConverter::Utf8, QStringConverter::Flag::Stateless};
     int FChanges = 0;
 };

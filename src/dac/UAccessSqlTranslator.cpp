@@ -214,7 +214,7 @@ private:
     void TranslateTop();
     void TranslateLike();
     void TranslateCreateTable();
-    QString ColumnDefinition(int first, int last, const QString& table, QStringList& pkColumns, bool& isCounter,
+    QString ColumnDefinition(int first, int last, QStringList& pkColumns, bool& isCounter,
                              QString& columnName, int& typeFirst, int& typeLast, TAccessColumnType& type);
     void TranslateAddColumn(int at);
     void TranslateCreateIndex();
@@ -354,11 +354,10 @@ bool IsColumnConstraintWord(const QString& w)
     return KWords.contains(w, Qt::CaseInsensitive);
 }
 
-QString TTranslation::ColumnDefinition(int first, int last, const QString& table, QStringList& pkColumns,
+QString TTranslation::ColumnDefinition(int first, int last, QStringList& pkColumns,
                                        bool& isCounter, QString& columnName, int& typeFirst, int& typeLast,
                                        TAccessColumnType& type)
 {
-    Q_UNUSED(table);
     if (!IsIdentifier(first))
         throw Exception(QStringLiteral("Syntax error in field definition."));
     columnName = IdentifierOf(first);
@@ -433,7 +432,7 @@ void TTranslation::TranslateCreateTable()
         bool counter = false;
         col.First = first;
         col.Last = last;
-        ColumnDefinition(first, last, table, pkColumns, counter, col.Name, col.TypeFirst, col.TypeLast, col.Type);
+        ColumnDefinition(first, last, pkColumns, counter, col.Name, col.TypeFirst, col.TypeLast, col.Type);
         col.Counter = counter;
         columns.push_back(col);
     }
@@ -475,6 +474,12 @@ void TTranslation::TranslateCreateTable()
             continue;
         }
         Replace(c.TypeFirst, c.Type.Kind == TAccessKind::Counter ? QStringLiteral("COUNTER") : c.Type.DeclaredType());
+        // SQLite lets a key column hold NULL; Access does not.
+        bool notNull = false;
+        for (int t = c.TypeLast + 1; t < c.Last; ++t)
+            notNull = notNull || (IsWord(t, "not") && IsWord(t + 1, "null"));
+        if (!notNull && pkColumns.contains(c.Name, Qt::CaseInsensitive))
+            FAppend[FSig[c.Last]] += QStringLiteral(" NOT NULL");
         FAppend[FSig[c.Last]] += c.Type.CheckClauses(c.Name);
         if (c.Counter) {
             // A counter beside another key: numbered after the insert.
@@ -496,7 +501,7 @@ void TTranslation::TranslateAddColumn(int at)
     QString name;
     int typeFirst = 0, typeLast = 0;
     TAccessColumnType type;
-    ColumnDefinition(at, SigCount() - 1, QString(), pk, counter, name, typeFirst, typeLast, type);
+    ColumnDefinition(at, SigCount() - 1, pk, counter, name, typeFirst, typeLast, type);
     for (int t = typeFirst + 1; t <= typeLast; ++t)
         RemoveTypeToken(t);
     Replace(typeFirst, counter ? QStringLiteral("COUNTER") : type.DeclaredType());
@@ -668,35 +673,55 @@ void TTranslation::TargetComparisons(const QString& table)
     const TAccessTableInfo* info = FindTable(table);
     if (!info)
         return;
-    auto isOperand = [&](int k) {
-        return k >= 0 && k < SigCount() && !IsSymbol(k, ".") && !IsSymbol(k, "(");
+    // Only a bare column compared with a bare value: "a + b = 5" or "d = 5 + x" stay as written.
+    auto arithmetic = [&](int k) {
+        return IsSymbol(k, "+") || IsSymbol(k, "-") || IsSymbol(k, "*") || IsSymbol(k, "/") || IsSymbol(k, "||")
+               || IsSymbol(k, "&") || IsSymbol(k, ".");
     };
+    auto columnAt = [&](int k, int outward) -> const TAccessColumnInfo* {
+        if (!IsIdentifier(k))
+            return nullptr;
+        // A qualified name t.c counts as its column; look past the qualifier.
+        int beyond = k + outward;
+        if (outward < 0 && IsSymbol(beyond, ".") && IsIdentifier(beyond - 1))
+            beyond -= 2;
+        // After a name, "(" makes it a function.
+        if (arithmetic(beyond) || (outward > 0 && IsSymbol(beyond, "(")))
+            return nullptr;
+        return info->FindColumn(IdentifierOf(k));
+    };
+    // Comparisons inside a subquery belong to another table.
+    std::vector<bool> subquery;
+    int inSubquery = 0;
     for (int k = 1; k + 1 < SigCount(); ++k) {
-        if (Tok(k).Kind != TAccessToken::Symbol || !KOps.contains(Tok(k).Text))
+        if (IsSymbol(k, "(")) {
+            subquery.push_back(IsWord(k + 1, "select"));
+            inSubquery += subquery.back() ? 1 : 0;
             continue;
-        // column op value
+        }
+        if (IsSymbol(k, ")") && !subquery.empty()) {
+            inSubquery -= subquery.back() ? 1 : 0;
+            subquery.pop_back();
+            continue;
+        }
+        if (inSubquery > 0 || Tok(k).Kind != TAccessToken::Symbol || !KOps.contains(Tok(k).Text))
+            continue;
         int used = 1;
-        if (IsIdentifier(k - 1) && info->FindColumn(IdentifierOf(k - 1))) {
+        // column op value
+        if (const TAccessColumnInfo* c = columnAt(k - 1, -1)) {
             const int v = k + 1;
-            const bool single = Tok(v).Kind == TAccessToken::Param || LiteralValue(v, used).has_value();
-            const int after = v + used;
-            const bool alone = after >= SigCount() || !(IsSymbol(after, "+") || IsSymbol(after, "-") || IsSymbol(after, "*")
-                                                        || IsSymbol(after, "/") || IsSymbol(after, "||") || IsSymbol(after, "&")
-                                                        || IsSymbol(after, "."));
-            if (single && alone && isOperand(v)) {
-                Target(table, v, IdentifierOf(k - 1));
+            const bool value = Tok(v).Kind == TAccessToken::Param || LiteralValue(v, used).has_value();
+            if (value && !arithmetic(v + used)) {
+                Target(table, v, c->Name);
                 continue;
             }
         }
         // value op column
-        if (IsIdentifier(k + 1) && info->FindColumn(IdentifierOf(k + 1)) && !IsSymbol(k + 2, ".") && !IsSymbol(k + 2, "(")) {
+        if (const TAccessColumnInfo* c = columnAt(k + 1, +1)) {
             const int v = k - 1;
-            if (Tok(v).Kind == TAccessToken::Param || (LiteralValue(v, used).has_value() && used == 1)) {
-                const bool before = v - 1 >= 0 && (IsSymbol(v - 1, "+") || IsSymbol(v - 1, "-") || IsSymbol(v - 1, "*")
-                                                   || IsSymbol(v - 1, "/") || IsSymbol(v - 1, "||"));
-                if (!before)
-                    Target(table, v, IdentifierOf(k + 1));
-            }
+            const bool value = Tok(v).Kind == TAccessToken::Param || (LiteralValue(v, used).has_value() && used == 1);
+            if (value && !arithmetic(v - 1))
+                Target(table, v, c->Name);
         }
     }
 }
@@ -739,6 +764,10 @@ TAccessTranslation TTranslation::Run()
 
     TranslateTop();
     TranslateLike();
+    // Left( and Right( are functions in Access, join words in SQLite.
+    for (int k = 0; k + 1 < SigCount(); ++k)
+        if ((IsWord(k, "left") || IsWord(k, "right")) && IsSymbol(k + 1, "("))
+            Replace(k, SqliteQuote(Tok(k).Text));
 
     if (first == QLatin1String("insert") && IsWord(1, "into") && IsIdentifier(2)) {
         FResult.Kind = TAccessStatementKind::Insert;

@@ -127,6 +127,9 @@ QString TAccessColumnType::DeclaredType() const
     switch (Kind) {
     case TAccessKind::Text: return QStringLiteral("VARCHAR(%1)").arg(Length);
     case TAccessKind::Decimal: return QStringLiteral("DECIMAL(%1,%2)").arg(Precision).arg(Scale);
+    // Not "INTEGER": an INTEGER key would be SQLite's rowid, which numbers a
+    // NULL key instead of refusing it as Access does.
+    case TAccessKind::Long: return QStringLiteral("INT");
     default: return TypeName();
     }
 }

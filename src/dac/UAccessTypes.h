@@ -3,7 +3,7 @@
 // checks them in the SQLite file, and how metadata and result fields show them.
 //
 // The declared type kept in the file is the Access name the metadata reports
-// ("VARCHAR(50)", "LONGCHAR", "DATETIME", ...); each of those names gives the
+// ("VARCHAR(50)", "LONGCHAR", "DATETIME", ...; a Long is "INT"); each of those names gives the
 // SQLite column the storage affinity the kind needs (LONGCHAR holds "CHAR", so
 // a memo keeps "00123" as text). The value checks are CHECK constraints next
 // to the column, built from SQLite's own functions, so that any writer of the

@@ -131,6 +131,31 @@ QVariant ToReal(const QVariant& value, const TAccessColumnType& type, const QStr
     return QVariant(d);
 }
 
+}  // namespace
+
+// The stored form itself, checked without the general reader: the writers
+// hand over most dates this way.
+bool IsStoredAccessDate(const QString& s)
+{
+    if (s.size() != 19 || s[4] != QLatin1Char('-') || s[7] != QLatin1Char('-') || s[10] != QLatin1Char(' ')
+        || s[13] != QLatin1Char(':') || s[16] != QLatin1Char(':'))
+        return false;
+    auto num = [&](int at, int len) {
+        int v = 0;
+        for (int i = at; i < at + len; ++i) {
+            const char16_t c = s[i].unicode();
+            if (c < u'0' || c > u'9')
+                return -1;
+            v = v * 10 + (c - u'0');
+        }
+        return v;
+    };
+    const int y = num(0, 4), m = num(5, 2), d = num(8, 2), h = num(11, 2), n = num(14, 2), sec = num(17, 2);
+    return y >= 100 && QDate::isValid(y, m, d) && QTime::isValid(h, n, sec);
+}
+
+namespace {
+
 QVariant ToDate(const QVariant& value, const QString& column)
 {
     QString stored;
@@ -144,6 +169,8 @@ QVariant ToDate(const QVariant& value, const QString& column)
             return FormatAccessDate(QDateTime(value.toDate(), QTime(0, 0)));
         break;
     case QMetaType::QString:
+        if (IsStoredAccessDate(*static_cast<const QString*>(value.constData())))
+            return value;
         if (TryParseAccessDateText(value.toString(), stored))
             return stored;
         break;
@@ -197,6 +224,11 @@ qsizetype CharCount(const QString& s)
 
 }  // namespace
 
+bool FitsAccessText(const QString& text, const TAccessColumnType& type)
+{
+    return text.size() <= type.Length || CharCount(text) <= type.Length;
+}
+
 QVariant ConvertAccessValue(const QVariant& value, const TAccessColumnType& type, const QString& column)
 {
     if (value.isNull())
@@ -204,7 +236,7 @@ QVariant ConvertAccessValue(const QVariant& value, const TAccessColumnType& type
     switch (type.Kind) {
     case TAccessKind::Text: {
         QString s = TextOf(value);
-        if (s.size() > type.Length && CharCount(s) > type.Length)
+        if (!FitsAccessText(s, type))
             throw Exception(QStringLiteral("%1 Field \"%2\", %3 characters for at most %4.")
                                 .arg(AccessText::FieldTooSmall, column, QString::number(CharCount(s)),
                                      QString::number(type.Length)));

@@ -18,6 +18,11 @@ extern const QString OutOfRange;      // "Numeric value out of range"
 extern const QString FieldTooSmall;   // the field is too small for the data
 }
 
+// "yyyy-mm-dd hh:nn:ss" with a valid date and time.
+bool IsStoredAccessDate(const QString& text);
+// Whether a text fits a Text(n) column (characters counted as the engine counts them).
+bool FitsAccessText(const QString& text, const TAccessColumnType& type);
+
 // column names the column in error texts.
 QVariant ConvertAccessValue(const QVariant& value, const TAccessColumnType& type, const QString& column);
 // A value for no known column: booleans become -1/0, dates the stored text.

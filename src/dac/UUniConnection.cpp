@@ -28,14 +28,16 @@ void TUniConnection::Open()
         return;
     if (FProviderName.compare(QLatin1String("Access"), Qt::CaseInsensitive) != 0)
         throw Exception(QStringLiteral("Provider \"%1\" is not supported; the one provider is \"Access\".").arg(FProviderName));
+    TAccessOpenOptions options;
     bool ok = false;
-    int timeout = SpecificOption(QStringLiteral("LockTimeout")).toInt(&ok);
-    if (!ok || timeout < 0)
-        timeout = KDefaultLockTimeoutMs;
+    options.LockTimeoutMs = SpecificOption(QStringLiteral("LockTimeout")).toInt(&ok);
+    if (!ok || options.LockTimeoutMs < 0)
+        options.LockTimeoutMs = KDefaultLockTimeoutMs;
+    options.FullSync = SpecificOption(QStringLiteral("Synchronous")).compare(QLatin1String("Full"), Qt::CaseInsensitive) == 0;
     // The password never reaches the log; only whether one was given.
     TLog::Global().Debug(QStringLiteral("TUniConnection.Open: %1, user \"%2\", password %3")
                              .arg(FDatabase, FUsername, FPassword.isEmpty() ? QStringLiteral("empty") : QStringLiteral("set")));
-    FEngine = std::make_unique<TAccessDatabase>(FDatabase, FPassword, timeout);
+    FEngine = std::make_unique<TAccessDatabase>(FDatabase, FPassword, options);
 }
 
 void TUniConnection::Close()

@@ -35,6 +35,8 @@ public:
     // Provider options as name=value ("UseUnicode", "DriverVersion", "LockTimeout", ...).
     // "LockTimeout" is how many milliseconds a statement waits for a file that
     // another connection holds before it fails with the "in use" error (5000).
+    // "Synchronous" = "Full" syncs every commit to the disk; by default a commit
+    // survives a killed program but not necessarily a power cut.
     TStringList& SpecificOptions() { return FSpecificOptions; }
     const TStringList& SpecificOptions() const { return FSpecificOptions; }
     QString SpecificOption(const QString& name) const { return FSpecificOptions.Values(name); }

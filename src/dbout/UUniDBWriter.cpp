@@ -77,13 +77,26 @@ void TUniDBWriter::AfterWork()
     AfterFinish();
 }
 
+void TUniDBWriter::RequireExecutor(const char* operation) const
+{
+    if (!FExecutor)
+        throw Exception(QStringLiteral("TUniDBWriter.") + QLatin1String(operation)
+                        + QStringLiteral(", the writer has not been started (BeforeWork)."));
+}
+
 void TUniDBWriter::SetValue(int column, const QString& value)
 {
+    RequireExecutor("SetValue");
+    if (column < 0 || column >= GetFieldNames().Count())
+        throw Exception(QStringLiteral("TUniDBWriter.SetValue, column index ") + QString::number(column)
+                        + QStringLiteral(" is outside the ") + QString::number(GetFieldNames().Count())
+                        + QStringLiteral(" columns of ") + FSqlCreator->GetQualifiedTableName());
     FExecutor->SetValue(FRowCounter, column, value);
 }
 
 void TUniDBWriter::Write()
 {
+    RequireExecutor("Write");
     // The counter moves on for rejected rows too: it numbers source rows.
     const int row = FRowCounter++;
     FExecutor->PostRow(row);

@@ -34,8 +34,11 @@ public:
     TDBWriteExecutor* Executor() const { return FExecutor.get(); }
     int RowCounter() const { return FRowCounter; }
 
+    TUniQuery* Query() const { return FQuery.get(); }
+
 protected:
     void EmptyTable();
+    void RequireExecutor(const char* operation) const;
 
     std::unique_ptr<TDBWriteExecutor> FExecutor;
     std::unique_ptr<TUniQuery> FQuery;

@@ -110,7 +110,7 @@ TEST(AccessDialect, DeclaredTypesReadBack)
         const char* Ddl;
         const char* Declared;
     } cases[] = {
-        {"Text(50)", "VARCHAR(50)"}, {"varchar", "VARCHAR(255)"}, {"MEMO", "LONGCHAR"}, {"Long", "INTEGER"},
+        {"Text(50)", "VARCHAR(50)"}, {"varchar", "VARCHAR(255)"}, {"MEMO", "LONGCHAR"}, {"Long", "INT"},
         {"Numeric(8,3)", "DECIMAL(8,3)"}, {"decimal", "DECIMAL(18,0)"}, {"Float", "DOUBLE"}, {"Money", "CURRENCY"},
         {"TimeStamp", "DATETIME"}, {"Yes/No", nullptr}, {"YESNO", "BIT"}, {"OLE Object", "LONGBINARY"},
         {"AutoNumber", "COUNTER"}, {"Text(255)", "VARCHAR(255)"}, {"Text(256)", nullptr}, {"Decimal(29,0)", nullptr},

@@ -295,6 +295,14 @@ TEST_F(AccessDbTest, LiteralValuesAreConvertedOrRefused)
     EXPECT_EQ(Exec(QStringLiteral("update v set l = '8' where [t] = 'k'")), 1);
     EXPECT_EQ(Scalar(QStringLiteral("select l from v")), QStringLiteral("8"));
     EXPECT_TRUE(ErrorOf([&] { Exec(QStringLiteral("update v set l = 'eight'")); }).startsWith(QStringLiteral("Data type mismatch")));
+    // Only bare columns against bare values are converted.
+    EXPECT_EQ(Scalar(QStringLiteral("select t from v where (l = '8' or l = 9) and l + 1 = 9 and 9 = l + 1 and '8' = [l]")),
+              QStringLiteral("k"));
+    EXPECT_EQ(Scalar(QStringLiteral("select count(*) from v where l || 'x' = '8x'")), QStringLiteral("1"));
+    // A comparison in a subquery is not converted for the outer table's column.
+    Exec(QStringLiteral("create table w ([l] Text(10))"));
+    Exec(QStringLiteral("insert into w values ('eight')"));
+    EXPECT_EQ(Scalar(QStringLiteral("select count(*) from v where t in (select l from w where l = 'eight')")), QStringLiteral("0"));
 }
 
 TEST_F(AccessDbTest, ChecksInTheFileHoldForOtherWriters)
@@ -331,6 +339,12 @@ TEST_F(AccessDbTest, RequiredAndDuplicateValuesAreRefused)
     EXPECT_EQ(ErrorOf([&] { Exec(QStringLiteral("insert into t (n) values (3)")); }),
               QStringLiteral("The field 't.k' cannot contain a Null value because the Required property for this field is "
                              "set to True. Enter a value in this field."));
+    // Key columns refuse NULL even without "not null", an integer key included.
+    Exec(QStringLiteral("create table u ([id] Long, [n] Text(5), CONSTRAINT pk_u PRIMARY KEY([id]))"));
+    EXPECT_TRUE(ErrorOf([&] { Exec(QStringLiteral("insert into u (n) values ('x')")); })
+                    .startsWith(QStringLiteral("The field 'u.id' cannot contain a Null value")));
+    Exec(QStringLiteral("insert into u values (5, 'y')"));
+    EXPECT_EQ(Scalar(QStringLiteral("select id, n from u")), QStringLiteral("5|y"));
 }
 
 // ---------------------------------------------------------------- dialect
@@ -347,9 +361,10 @@ TEST_F(AccessDbTest, DialectStatements)
     EXPECT_EQ(Rows(QStringLiteral("select [Name] & '!' from [My Table] where [Name] like 'n*' and [id] = 1")),
               (QStringList{"n1!"}));
     EXPECT_EQ(Scalar(QStringLiteral("select count(*) from (select top 3 id from [My Table])")), QStringLiteral("3"));
-    EXPECT_EQ(Scalar(QStringLiteral("select UCase(Name), Len(Name), Mid(Name, 2, 1), IIf(id > 1, 'big', 'small') "
+    EXPECT_EQ(Scalar(QStringLiteral("select UCase(Name), Len(Name), Mid(Name, 2, 1), IIf(id > 1, 'big', 'small'), "
+                                    "Left(Name, 1), Right(Name, 1), Year([Order Date]), Nz(null, 'z') "
                                     "from [My Table] where id = 2")),
-              QStringLiteral("N2|2|2|big"));
+              QStringLiteral("N2|2|2|big|n|2|2020|z"));
     Exec(QStringLiteral("create unique index ix_name on [My Table] ([Name]) with disallow null"));
     EXPECT_FALSE(ErrorOf([&] { Exec(QStringLiteral("insert into [My Table] (id, Name) values (9, 'n1')")); }).isEmpty());
     Exec(QStringLiteral("drop index ix_name on [My Table]"));
@@ -358,6 +373,9 @@ TEST_F(AccessDbTest, DialectStatements)
     EXPECT_EQ(ErrorOf([&] { Exec(QStringLiteral("truncate table [My Table]")); }),
               QStringLiteral("Invalid SQL statement; expected 'DELETE', 'INSERT', 'PROCEDURE', 'SELECT', or 'UPDATE'."));
     EXPECT_EQ(Exec(QStringLiteral("delete from [My Table]")), 5);
+    Exec(QStringLiteral("alter table [My Table] add column [Code] Text(3)"));
+    EXPECT_TRUE(ErrorOf([&] { Exec(QStringLiteral("update [My Table] set [Code] = 'abcd'")); })
+                    .startsWith(QStringLiteral("The field is too small")));
     Exec(QStringLiteral("drop table [My Table]"));
     EXPECT_TRUE(ErrorOf([&] { Exec(QStringLiteral("select * from [My Table]")); })
                     .startsWith(QStringLiteral("The database engine cannot find the input table or query 'My Table'.")));

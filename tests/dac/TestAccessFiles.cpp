@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QThread>
+#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -250,6 +251,14 @@ TEST_P(KilledWriterTest, ReopenShowsTheLastCommittedRows)
     ASSERT_TRUE(out.contains("ready")) << child.readAllStandardError().toStdString();
     if (QByteArray(GetParam()) == "stream")
         QThread::msleep(150);  // somewhere in the middle of a later batch or its commit
+    if (QByteArray(GetParam()) == "hold") {
+        // The other process holds an open transaction: reading shows its commits, writing waits, then fails.
+        EXPECT_EQ(CountOf(path), QStringLiteral("2000"));
+        TUniConnection c;
+        OpenOn(c, path, QString(), 100);
+        EXPECT_EQ(ErrorOf([&] { c.ExecSQL(QStringLiteral("insert into t ([n]) values (-2)")); }),
+                  QStringLiteral("Could not use '%1'; file already in use.").arg(path));
+    }
     child.kill();  // SIGKILL
     ASSERT_TRUE(child.waitForFinished(10000));
     EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
@@ -269,3 +278,37 @@ TEST_P(KilledWriterTest, ReopenShowsTheLastCommittedRows)
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, KilledWriterTest, ::testing::Values("hold", "stream"));
+
+TEST(AccessFiles, OtherSqliteWritersAreHeldToTheChecksAndTheirTablesAreRead)
+{
+    TTestDir dir;
+    const QString path = dir.File(QStringLiteral("shared.mdb"));
+    AccessEngine::CreateDatabaseFile(path);
+    {
+        TUniConnection c;
+        OpenOn(c, path);
+        c.ExecSQL(QStringLiteral("create table t ([n] Long, [d] DateTime, [s] Text(3))"));
+    }
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    for (const char* sql : {"insert into t (n) values ('abc')", "insert into t (n) values (4294967296)",
+                            "insert into t (d) values ('31.01.2020')", "insert into t (s) values ('abcd')"}) {
+        SCOPED_TRACE(sql);
+        EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_CONSTRAINT);
+    }
+    EXPECT_EQ(sqlite3_exec(db, "create table x (a bigint, b nvarchar(20), c blob, d)", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close_v2(db);
+
+    TUniConnection c;
+    OpenOn(c, path);
+    EXPECT_EQ(CountOf(path), QStringLiteral("0"));
+    TUniMetaData md(&c);
+    md.SetMetaDataKind(QStringLiteral("Columns"));
+    md.Restrictions().SetValue(QStringLiteral("TABLE_NAME"), QStringLiteral("x"));
+    md.Open();
+    QStringList types;
+    for (; !md.Eof(); md.Next())
+        types.append(md.FieldByName(QStringLiteral("DATA_TYPE")).AsString() + QLatin1Char(' ')
+                     + md.FieldByName(QStringLiteral("DATA_LENGTH")).AsString());
+    EXPECT_EQ(types, (QStringList{"INTEGER 10", "VARCHAR 20", "LONGBINARY 1073741823", " 0"}));
+}

@@ -290,3 +290,42 @@ TEST_F(TDBWriterTest, DescribesItselfAndItsWork)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TDBWriterTest, BindsTextAsWideStringsOnlyWithUseUnicode)
+{
+    Exec(QStringLiteral("create table [T] ([name] Text(10), [n] Integer)"));
+    for (const bool unicode : {false, true}) {
+        SCOPED_TRACE(unicode);
+        FConnection.SetSpecificOption(QStringLiteral("UseUnicode"), unicode ? QStringLiteral("True") : QStringLiteral("False"));
+        TDBTableStruct ts;
+        Bind(ts, QStringLiteral("T"));
+        auto writer = NewWriter(ts);
+        writer->BeforeWork();
+        writer->SetValue(0, QStringLiteral("\u00e9t\u00e9"));
+        writer->SetValue(1, QStringLiteral("3"));
+        EXPECT_EQ(FieldTypeName(writer->Query()->ParamByName(QStringLiteral("p_name_0")).DataType()),
+                  FieldTypeName(unicode ? ftWideString : ftString));
+        EXPECT_EQ(FieldTypeName(writer->Query()->ParamByName(QStringLiteral("p_n_0")).DataType()), QStringLiteral("ftInteger"));
+        writer->Write();
+        writer->AfterWork();
+    }
+    EXPECT_EQ(Rows(QStringLiteral("select [name] from [T]")), (QStringList(2, QStringLiteral("\u00e9t\u00e9"))));
+}
+
+TEST_F(TDBWriterTest, RefusesValuesOutsideItsColumnsOrBeforeItStarted)
+{
+    Exec(QStringLiteral("create table [T] ([id] Integer)"));
+    TDBTableStruct ts;
+    Bind(ts, QStringLiteral("T"));
+    auto writer = NewWriter(ts);
+    EXPECT_EQ(ErrorOf([&] { writer->Write(); }),
+              QStringLiteral("TUniDBWriter.Write, the writer has not been started (BeforeWork)."));
+    writer->BeforeWork();
+    EXPECT_EQ(ErrorOf([&] { writer->SetValue(1, QStringLiteral("x")); }),
+              QStringLiteral("TUniDBWriter.SetValue, column index 1 is outside the 1 columns of [T]"));
+    writer->AfterWork();
+}
+
+}  // namespace
