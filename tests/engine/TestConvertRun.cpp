@@ -346,4 +346,37 @@ TEST_F(TConvertRunTest, SaveToSqlFileWritesStatementsAndLeavesTheTableAlone)
         << out.Lines.join(QLatin1Char('\n')).toStdString();
 }
 
+TEST_F(TConvertRunTest, AnEmptyArrayConvertsNothingAndStillEnds)
+{
+    CreateTable();
+    auto session = FileSession(WriteJson(QStringLiteral("empty.json"), "{\"data\":[]}"));
+    Source(*session).DataItem = QStringLiteral("{}|data");
+    TRecordingOutputer out;
+    ASSERT_TRUE(Run(*session, out));
+    EXPECT_FALSE(out.Lines.contains(QStringLiteral("Convert Failed"))) << out.Lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(out.Lines.contains(QStringLiteral("Total Convert Records: 0")));
+    EXPECT_EQ(FExecutor->Converter().Status().ConvertedRows, 0);
+}
+
+class TPlainOutputer : public TOutputer {
+public:
+    void Attach(TConvertStatus*) override {}
+    void WriteLog(const QString& message) override { Lines.append(message); }
+    QStringList Lines;
+};
+
+TEST_F(TConvertRunTest, AnOutputerThatIsNoConvertOutputerEndsTheRunWithFalse)
+{
+    CreateTable();
+    auto session = FileSession(WriteJson(QStringLiteral("p.json"), JsonLines(2)));
+    TPlainOutputer out;
+    TConvertSessionExecutor executor;
+    executor.SetSession(session.get());
+    executor.SetOutputer(&out);
+    EXPECT_FALSE(executor.Execute());
+    ASSERT_EQ(out.Lines.size(), 1);
+    EXPECT_TRUE(out.Lines[0].startsWith(QStringLiteral("Cast Error: "))) << out.Lines[0].toStdString();
+    EXPECT_TRUE(Ids().isEmpty());
+}
+
 }  // namespace
