@@ -53,11 +53,11 @@ def main():
     form_names = {"lines": "JSON lines", "array": "array document"}
 
     if args.markdown:
-        print("| Data | Rows | File | Tool | Time (s) | Rows/s | Peak RSS (MB) | Ambertide speed-up | Status |")
+        print("| Data | Rows | File | Tool | Time (s) | Rows/s | Peak RSS (MB) | Peer time / Ambertide time | Status |")
         print("|---|---:|---:|---|---:|---:|---:|---:|---|")
     else:
         print(f"{'data':<15} {'rows':>10} {'file MB':>8}  {'tool':<13} {'time s':>8} {'rows/s':>10} "
-              f"{'peak MB':>8} {'x file':>6}  {'Ambertide faster by':>19}  status")
+              f"{'peak MB':>8} {'x file':>6}  {'peer/Ambertide time':>19}  status")
     for r in runs:
         amb = find(runs, "ambertide", r["form"], r["rows"])
         speed = ""
