@@ -5,7 +5,7 @@
 #include "USessionExecutor.h"
 #include "USessionObjectFactory.h"
 
-bool TConvertSessionCmdHandler::RunSessionFile(const QString& sessionFile, const QString& logFile)
+TSessionExecutor::TRunResult TConvertSessionCmdHandler::RunSessionFile(const QString& sessionFile, const QString& logFile)
 {
     std::unique_ptr<TConvertSession> session = FFactory->CreateSessionFromFile(sessionFile);
     std::unique_ptr<TOutputer> outputer = FFactory->CreateOutputer(sessionFile, logFile);
@@ -13,9 +13,10 @@ bool TConvertSessionCmdHandler::RunSessionFile(const QString& sessionFile, const
     executor->SetSession(session.get());
     executor->SetOutputer(outputer.get());
     executor->SetUnattended(true);
-    const bool ok = executor->Execute();
+    const bool ran = executor->Execute();
+    const TSessionExecutor::TRunResult result = ran ? executor->RunResult() : TSessionExecutor::TRunResult::Failed;
     // The executor and the outputer refer to the session: free them first.
     executor.reset();
     outputer.reset();
-    return ok;
+    return result;
 }

@@ -2,6 +2,8 @@
 // Runs one session file unattended: load it, attach a log outputer writing to
 // the run's log file, execute.
 
+#include "USessionExecutor.h"
+
 #include <QString>
 
 class TSessionObjectFactory;
@@ -9,8 +11,8 @@ class TSessionObjectFactory;
 class TConvertSessionCmdHandler {
 public:
     explicit TConvertSessionCmdHandler(TSessionObjectFactory* factory) : FFactory(factory) {}
-    // The executor's result: true when the run succeeded.
-    bool RunSessionFile(const QString& sessionFile, const QString& logFile);
+    // How the run ended; a session that cannot even be run raises.
+    TSessionExecutor::TRunResult RunSessionFile(const QString& sessionFile, const QString& logFile);
 
 private:
     TSessionObjectFactory* FFactory;  // not owned

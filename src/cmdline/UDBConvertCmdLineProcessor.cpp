@@ -144,8 +144,17 @@ void TDBConvertCmdLineProcessor::RunSession()
         return;
     }
     TConvertSessionCmdHandler handler(SessionObjectFactory());
-    if (!handler.RunSessionFile(FSessionFileName, LogFileName()))
+    try {
+        switch (handler.RunSessionFile(FSessionFileName, LogFileName())) {
+        case TSessionExecutor::TRunResult::Success: break;
+        case TSessionExecutor::TRunResult::Partly: ReportOutcome(TCmdLineOutcome::RowsRejected); break;
+        case TSessionExecutor::TRunResult::Failed: ReportOutcome(TCmdLineOutcome::Failed); break;
+        }
+    } catch (...) {
+        // A session that cannot be loaded ends the run (a workspace stops here).
         ReportOutcome(TCmdLineOutcome::Failed);
+        throw;
+    }
 }
 
 void TDBConvertCmdLineProcessor::RunSqlFile(const QString& fileName, const QString& mode)

@@ -112,6 +112,8 @@ void TOneByOneExecutor::Prepare()
 
 void TOneByOneExecutor::SetValue(int row, int column, const QString& value)
 {
+    // The date text only ever reaches the log for the first rows.
+    FKeepDateText = row <= MaxLoggedDateRow;
     try {
         BindValue(column, value);
     } catch (const Exception& e) {
@@ -186,7 +188,8 @@ void TOneByOneExecutor::BindValue(int column, const QString& value)
         param.SetAsBoolean(StrToBoolDef(value, false));
     } else if (IsDateTimeType(type)) {
         const QString v = value.trimmed();
-        FDateText += (*FFieldNames)[column] + QStringLiteral("=>\"") + v + QStringLiteral("\"    ");
+        if (FKeepDateText)
+            FDateText += (*FFieldNames)[column] + QStringLiteral("=>\"") + v + QStringLiteral("\"    ");
         if (TSqlCreator::IsNullDate(v))
             param.SetNull(type);
         else
@@ -207,7 +210,7 @@ void TOneByOneExecutor::PostRow(int row)
         FQuery->Execute();
     } catch (const Exception& e) {
         failure = FQuery->SQL() + CRLF + e.Message();
-        if (row <= 20 && !FDateText.isEmpty())
+        if (row <= MaxLoggedDateRow && !FDateText.isEmpty())
             TLog::Global().Error(QStringLiteral("In TUniDBWriter.Write, All Date: ") + FDateText);
     }
     FDateText.clear();

@@ -28,7 +28,9 @@ private:
     void BindValue(int column, const QString& value);
     void BindNumber(TUniParam& param, int column, TFieldType type, const QString& value, bool integral);
 
+    static constexpr int MaxLoggedDateRow = 20;
     QString FDateText;      // the date values of the current row, for error logs
+    bool FKeepDateText = true;
     QString FProviderName;  // lower case
     bool FUseUnicode = false;
     std::unique_ptr<TDBHelper> FDBHelper;

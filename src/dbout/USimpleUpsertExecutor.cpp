@@ -12,6 +12,18 @@ void TSimpleUpsertExecutor::Prepare()
     FInsertTemplate = FSqlCreator->GetInsertSql();
     FUpdateSql = FUpdateTemplate;
     FInsertSql = FInsertTemplate;
+    TUniConnection* connection = FQuery->Connection();
+    // A run that ended in an error may have left its transaction open.
+    if (connection->InTransaction())
+        connection->Rollback();
+    connection->StartTransaction();
+}
+
+void TSimpleUpsertExecutor::Finish()
+{
+    TUniConnection* connection = FQuery->Connection();
+    if (connection->InTransaction())
+        connection->Commit();
 }
 
 void TSimpleUpsertExecutor::SetValue(int row, int column, const QString& value)
@@ -28,12 +40,20 @@ void TSimpleUpsertExecutor::PostRow(int row)
     const QString insert = std::exchange(FInsertSql, FInsertTemplate);
     TUniConnection* connection = FQuery->Connection();
     const QString* running = &update;
+    QString failure;
     try {
         if (connection->ExecSQL(update) == 0) {
             running = &insert;
             connection->ExecSQL(insert);
         }
     } catch (const Exception& e) {
-        throw Exception(*running + QStringLiteral("\r\n") + e.Message());
+        failure = *running + QStringLiteral("\r\n") + e.Message();
     }
+    // A refused row still counts, so the commits fall on the same source rows.
+    if ((row + 1) % FInterval == 0) {
+        connection->Commit();
+        connection->StartTransaction();
+    }
+    if (!failure.isEmpty())
+        throw Exception(failure);
 }

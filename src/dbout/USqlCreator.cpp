@@ -356,6 +356,7 @@ QString TSqlCreator::FormatDateAt(int column, const QString& value) const
 
 QString TSqlCreator::ParseNumber(int column, const QString& value, const QString& mode)
 {
+    RequirePrepared(column, "ParseNumber");
     TNumberFormat& format = FNumberFormats[column];
     if (format == nfUndefined) {
         format = FNumberParser.DetectNumberFormat(value);
@@ -365,8 +366,17 @@ QString TSqlCreator::ParseNumber(int column, const QString& value, const QString
     return FNumberParser.ConvertNumber(value, format, mode);
 }
 
+void TSqlCreator::RequirePrepared(int column, const char* operation) const
+{
+    if (column < 0 || column >= static_cast<int>(FColumnClasses.size()))
+        throw Exception(QStringLiteral("TSqlCreator.") + QLatin1String(operation) + QStringLiteral(", column index ")
+                        + QString::number(column) + QStringLiteral(" is outside the ")
+                        + QString::number(FColumnClasses.size()) + QStringLiteral(" prepared columns."));
+}
+
 QString TSqlCreator::FillValue(const QString& sql, int column, const QString& value)
 {
+    RequirePrepared(column, "FillValue");
     QString v = IsNullValueAt(column, value) ? QStringLiteral("null") : value;
     QString literal;
     switch (FColumnClasses[column]) {

@@ -74,6 +74,7 @@ private:
     void ClassifyColumns();
     void ComputeValueExpressions();
     QString ColumnName(int column) const;
+    void RequirePrepared(int column, const char* operation) const;
 
     bool FHasBinaryLob = false;
     QStringList FParamNames;

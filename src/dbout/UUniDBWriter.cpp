@@ -50,7 +50,10 @@ void TUniDBWriter::BeforeWork()
     // and a transaction that the table emptying below must not join.
     FExecutor.reset();
     TUniConnection* connection = Connection();
-    if (connection && connection->InTransaction())
+    if (!connection)
+        throw Exception(QStringLiteral("TUniDBWriter.BeforeWork, no connection is set for ")
+                        + FSqlCreator->GetQualifiedTableName());
+    if (connection->InTransaction())
         connection->Rollback();
 
     BeforeEmptyTable();

@@ -145,6 +145,10 @@ void TConvertSessionExecutor::ReportFailure(const QString& message, const QStrin
 
 void TConvertSessionExecutor::ReportItemResult(const QString& status)
 {
+    if (status == QLatin1String("Failed"))
+        FRunResult = TRunResult::Failed;
+    else if (status == QLatin1String("Partly") && FRunResult == TRunResult::Success)
+        FRunResult = TRunResult::Partly;
     if (!FBatchOutputer)
         return;
     FBatchOutputer->SetSource(FConvertSession->GetSourceShortName());
@@ -159,6 +163,7 @@ void TConvertSessionExecutor::Convert()
     const QString unitWord =
         TConvertSessionObjectFactory::GetSetNoun(FConvertSession->ConvertTypeOptions().SourceType());
     FTotalRecords = 0;
+    FRunResult = TRunResult::Success;
     QStringList failedItems;
     QStringList succeededItems;
     int attempted = 0;

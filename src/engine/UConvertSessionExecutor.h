@@ -29,6 +29,7 @@ public:
     void SetBatchOutputer(TBatchOutputer* outputer) { FBatchOutputer = outputer; }
     TGridDataConverter& Converter() { return FConverter; }
     int TotalRecords() const { return FTotalRecords; }
+    TRunResult RunResult() const override { return FRunResult; }
     int ItemCount() const { return FItemCount; }
 
 private:
@@ -40,6 +41,7 @@ private:
     QString ItemName(int index) const;
 
     bool FStopRequested = false;
+    TRunResult FRunResult = TRunResult::Success;
     int FItemCount = 0;
     int FTotalRecords = 0;
     TConvertSession* FConvertSession = nullptr;

@@ -16,6 +16,11 @@ public:
     // Slot 2: asks a running execution to stop.
     virtual void Stop() = 0;
 
+    // How the last Execute ended, item by item: all "Success", some "Partly"
+    // (rows rejected or stopped), or some "Failed".
+    enum class TRunResult { Success, Partly, Failed };
+    virtual TRunResult RunResult() const { return TRunResult::Success; }
+
     void SetOutputer(TOutputer* outputer) { FOutputer = outputer; }
     // True for command-line runs.
     void SetUnattended(bool unattended) { FUnattended = unattended; }

@@ -1,9 +1,13 @@
 #include "TestUtil.h"
+#include "UMyIniFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QThread>
+#include <csignal>
+#include <tuple>
 #include <gtest/gtest.h>
 
 namespace {
@@ -137,9 +141,166 @@ TEST_F(CmdLine, WithoutLogfileNothingIsWrittenAndHelpPrintsUsage)
     const TRun help = RunProgram({QStringLiteral("help")});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("Exit codes:")));
-    // An unknown parameter still takes the command-line road, without a window.
+    // An unknown parameter still takes the command-line road, without a
+    // window; with no logon values nothing can run.
     const TRun unknown = RunProgram({QStringLiteral("anything=1")});
-    EXPECT_EQ(unknown.exitCode, 0);
+    EXPECT_EQ(unknown.exitCode, 1);
+}
+
+// A one-file session over a JSON-lines file into table Orders of db.
+QString WriteOrdersSession(const TTestDir& dir, const QString& name, const QString& json, const QString& db,
+                           bool withTargetDB)
+{
+    const QString source = dir.File(name + QStringLiteral(".json"));
+    WriteFileText(source, json);
+    QString text = QStringLiteral("[Load]\r\nConvertType=JsonToTable\r\nSourceType=Json\r\nDestType=Table\r\n"
+                                  "SourceStoreType=File\r\nSourceFile=%1\r\nSublevel=1\r\nDestTable=Orders\r\n"
+                                  "LoadType=0\r\nDestFields=id***|amount***\r\nErrorsToAllow=50\r\n")
+                       .arg(source);
+    if (withTargetDB)
+        text += QStringLiteral("[TargetDB]\r\nDatabase=%1\r\n").arg(db);
+    const QString session = dir.File(name + QStringLiteral(".jif"));
+    WriteFileText(session, text);
+    return session;
+}
+
+class CmdLineRuns : public CmdLine {
+protected:
+    void SetUp() override
+    {
+        db = Path(QStringLiteral("orders.accdb"));
+        const QString sql = Path(QStringLiteral("schema.sql"));
+        WriteFileText(sql, QStringLiteral("create table Orders (id Long, amount Double);"));
+        ASSERT_EQ(RunProgram({QStringLiteral("access_database=") + db, QStringLiteral("sql=") + sql}).exitCode, 0);
+    }
+    // The rows of Orders, as "id:amount" in id order.
+    QStringList Rows() const
+    {
+        QProcess p;
+        p.start(QStringLiteral("sqlite3"), {db, QStringLiteral("select id || ':' || ifnull(amount, '') from Orders order by id")});
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    QString db;
+};
+
+TEST_F(CmdLineRuns, ExitCodeTellsSuccessFromRejectedRows)
+{
+    const QString good = WriteOrdersSession(dir, QStringLiteral("good"),
+                                            QStringLiteral("{\"id\": 1, \"amount\": 2.5}\n{\"id\": 2, \"amount\": 3}\n"), db, true);
+    const QString log = Path(QStringLiteral("good.log"));
+    TRun run = RunProgram({QStringLiteral("session=") + good, QStringLiteral("logfile=") + log});
+    EXPECT_EQ(run.exitCode, 0) << ReadFileText(log).toStdString();
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("1:2.5"), QStringLiteral("2:3.0")}));
+    const QStringList lines = LogLines(log);
+    EXPECT_TRUE(lines.contains(QStringLiteral("Total Convert Records: 2")));
+    EXPECT_EQ(lines.last(), QStringLiteral("End Convert"));
+
+    const QString bad = WriteOrdersSession(dir, QStringLiteral("bad"),
+                                           QStringLiteral("{\"id\": 3, \"amount\": \"lots\"}\n{\"id\": 4, \"amount\": 1}\n"), db, true);
+    run = RunProgram({QStringLiteral("session=") + bad, QStringLiteral("logfile=") + Path(QStringLiteral("bad.log"))});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("1:2.5"), QStringLiteral("2:3.0"), QStringLiteral("4:1.0")}));
+    EXPECT_TRUE(ReadFileText(Path(QStringLiteral("bad_bad.txt"))).contains(QStringLiteral("\"3\",\"lots\"")));
+}
+
+TEST_F(CmdLineRuns, ParametersWinOverTheTargetDBSection)
+{
+    const QString other = Path(QStringLiteral("other.accdb"));
+    const QString session = WriteOrdersSession(dir, QStringLiteral("s"), QStringLiteral("{\"id\": 7, \"amount\": 1}\n"),
+                                               other, true);
+    const TRun run = RunProgram({QStringLiteral("session=") + session, QStringLiteral("access_database=") + db});
+    EXPECT_EQ(run.exitCode, 0) << run.out.toStdString();
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("7:1.0")}));
+    EXPECT_FALSE(QFile::exists(other));
+}
+
+TEST_F(CmdLineRuns, WorkspaceGoesOnAfterAMissingSession)
+{
+    const QString first = WriteOrdersSession(dir, QStringLiteral("a"), QStringLiteral("{\"id\": 1, \"amount\": 1}\n"), db, true);
+    const QString third = WriteOrdersSession(dir, QStringLiteral("c"), QStringLiteral("{\"id\": 3, \"amount\": 3}\n"), db, true);
+    const QString missing = Path(QStringLiteral("b.jif"));
+    const QString workspace = Path(QStringLiteral("all.txt"));
+    WriteFileText(workspace, first + QStringLiteral("\r\n") + missing + QStringLiteral("\r\n") + third + QStringLiteral("\r\n"));
+    const QString log = Path(QStringLiteral("ws.log"));
+    const TRun run = RunProgram({QStringLiteral("workspace=") + workspace, QStringLiteral("session=") + first,
+                                 QStringLiteral("logfile=") + log});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("1:1.0"), QStringLiteral("3:3.0")}));
+    EXPECT_TRUE(LogLines(log).contains(QStringLiteral("[error]\tsession file: ") + missing + QStringLiteral(" not exists.")));
+}
+
+QString RowCount(const QString& db, const QString& sql = QStringLiteral("select count(*) from Orders"))
+{
+    QProcess p;
+    p.start(QStringLiteral("sqlite3"), {db, sql});
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+// A run killed in the middle leaves whole committed blocks and a sound file;
+// running it again in "Replace" mode gives exactly the source's rows.
+TEST_F(CmdLineRuns, KilledRunLeavesWholeCommitsAndARerunReplacesThem)
+{
+    const int total = 200000;
+    QString json;
+    json.reserve(total * 30);
+    for (int i = 1; i <= total; ++i)
+        json += QStringLiteral("{\"id\": %1, \"amount\": %2.5}\n").arg(i).arg(i % 1000);
+    const QString session = WriteOrdersSession(dir, QStringLiteral("big"), json, db, true);
+    TMyIniFile(session).WriteString(QStringLiteral("Load"), QStringLiteral("LoadType"), QStringLiteral("1"));
+
+    QProcess run;
+    run.start(QStringLiteral(AMBERTIDE_EXE), {QStringLiteral("session=") + session});
+    ASSERT_TRUE(run.waitForStarted(10000));
+    // Wait for the first commits, then kill it.
+    int rows = 0;
+    for (int i = 0; i < 600 && rows < 2000 && run.state() == QProcess::Running; ++i) {
+        QThread::msleep(100);
+        rows = RowCount(db).toInt();
+    }
+    ASSERT_EQ(run.state(), QProcess::Running) << "the run ended before it could be killed";
+    ::kill(static_cast<pid_t>(run.processId()), SIGKILL);
+    run.waitForFinished(10000);
+    const int left = RowCount(db).toInt();
+    EXPECT_GT(left, 0);
+    EXPECT_LT(left, total);
+    EXPECT_EQ(left % 1000, 0) << left;
+    EXPECT_EQ(RowCount(db, QStringLiteral("pragma integrity_check")), QStringLiteral("ok"));
+
+    const TRun again = RunProgram({QStringLiteral("session=") + session});
+    EXPECT_EQ(again.exitCode, 0);
+    EXPECT_EQ(RowCount(db), QString::number(total));
+    EXPECT_EQ(RowCount(db, QStringLiteral("select count(distinct id) from Orders")), QString::number(total));
+}
+
+// Two runs at once on one database: both finish, nothing is corrupted, and
+// no row is lost without a word (a run that could not write says so).
+TEST_F(CmdLineRuns, TwoRunsAtOnce)
+{
+    QString a, b;
+    for (int i = 1; i <= 20000; ++i) {
+        a += QStringLiteral("{\"id\": %1, \"amount\": 1}\n").arg(i);
+        b += QStringLiteral("{\"id\": %1, \"amount\": 2}\n").arg(100000 + i);
+    }
+    const QString first = WriteOrdersSession(dir, QStringLiteral("first"), a, db, true);
+    const QString second = WriteOrdersSession(dir, QStringLiteral("second"), b, db, true);
+    QProcess p1, p2;
+    p1.start(QStringLiteral(AMBERTIDE_EXE), {QStringLiteral("session=") + first, QStringLiteral("logfile=") + Path(QStringLiteral("1.log"))});
+    p2.start(QStringLiteral(AMBERTIDE_EXE), {QStringLiteral("session=") + second, QStringLiteral("logfile=") + Path(QStringLiteral("2.log"))});
+    ASSERT_TRUE(p1.waitForFinished(300000));
+    ASSERT_TRUE(p2.waitForFinished(300000));
+    EXPECT_EQ(RowCount(db, QStringLiteral("pragma integrity_check")), QStringLiteral("ok"));
+    const int ones = RowCount(db, QStringLiteral("select count(*) from Orders where amount = 1")).toInt();
+    const int twos = RowCount(db, QStringLiteral("select count(*) from Orders where amount = 2")).toInt();
+    for (const auto& [code, rows, log] : {std::tuple{p1.exitCode(), ones, Path(QStringLiteral("1.log"))},
+                                          std::tuple{p2.exitCode(), twos, Path(QStringLiteral("2.log"))}}) {
+        SCOPED_TRACE(log.toStdString());
+        if (code == 0)
+            EXPECT_EQ(rows, 20000);
+        else
+            EXPECT_TRUE(ReadFileText(log).contains(QStringLiteral("in use"))) << ReadFileText(log).toStdString();
+    }
 }
 
 }  // namespace

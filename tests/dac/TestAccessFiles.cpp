@@ -45,8 +45,8 @@ QString CountOf(const QString& path)
     return q.Fields(0).AsString();
 }
 
-// Runs fn in a child process that has given up root, so that file
-// permissions apply; returns the child's error text ("" for none).
+// Runs fn in a child process that has given up root (when it had it), so
+// that file permissions apply; returns the child's error text ("" for none).
 QString AsUnprivileged(const std::function<void()>& fn)
 {
     int fds[2];
@@ -56,7 +56,7 @@ QString AsUnprivileged(const std::function<void()>& fn)
     if (pid == 0) {
         close(fds[0]);
         QByteArray out;
-        if (setgid(65534) != 0 || setuid(65534) != 0)
+        if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
             out = "setuid failed";
         else
             out = ErrorOf(fn).toUtf8();

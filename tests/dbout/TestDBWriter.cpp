@@ -205,6 +205,8 @@ TEST_F(TDBWriterTest, WritesInTheFourModes)
          {{QStringLiteral("1"), QStringLiteral("A")}, {QStringLiteral("5"), QStringLiteral("e")}},
          {QStringLiteral("1|A"), QStringLiteral("2|b"), QStringLiteral("5|e")}},
     };
+    Exec(QStringLiteral("create table [E] ([id] Integer)"));
+    EXPECT_THROW(Exec(QStringLiteral("truncate table [E]")), Exception);  // so "Replace" takes the fallback
     int n = 0;
     for (const TRow& row : rows) {
         SCOPED_TRACE(row.label);
@@ -322,6 +324,10 @@ TEST_F(TDBWriterTest, RefusesValuesOutsideItsColumnsOrBeforeItStarted)
     auto writer = NewWriter(ts);
     EXPECT_EQ(ErrorOf([&] { writer->Write(); }),
               QStringLiteral("TUniDBWriter.Write, the writer has not been started (BeforeWork)."));
+    TAccessWriter unconnected;
+    unconnected.SetTableStruct(&ts);
+    EXPECT_EQ(ErrorOf([&] { unconnected.BeforeWork(); }),
+              QStringLiteral("TUniDBWriter.BeforeWork, no connection is set for [T]"));
     writer->BeforeWork();
     EXPECT_EQ(ErrorOf([&] { writer->SetValue(1, QStringLiteral("x")); }),
               QStringLiteral("TUniDBWriter.SetValue, column index 1 is outside the 1 columns of [T]"));

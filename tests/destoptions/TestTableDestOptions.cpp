@@ -255,6 +255,29 @@ TEST_F(TableDestTest, PrepareConvertHandsTheEngineTheBoundAccessWriter)
     EXPECT_EQ(options.DataWriter(), nullptr);
 }
 
+TEST_F(TableDestTest, SqlFileTakesTheStatementsAndTheTableStaysUntouched)
+{
+    Exec(QStringLiteral("insert into Orders (id, name) values (9, 'old')"));
+    TTableDestOptions options;
+    options.LoadFromFile(WriteSession({"DestTable=Orders", "LoadType=1", "SaveToSqlFile=" + Dir.File("out.sql"),
+                                       "SqlToSqlEncoding=UTF-8", "DestFields=id*integer**|name*varchar(20)**"}),
+                         Section);
+    options.PrepareConvert();
+    TDataWriter* writer = options.DataWriter();
+    ASSERT_NE(writer, nullptr);
+    EXPECT_EQ(writer->ClassName(), QStringLiteral("TSqlWriter"));
+    writer->BeforeWork();
+    writer->NewRecord();
+    writer->SetValue(0, QStringLiteral("1"));
+    writer->SetValue(1, QStringLiteral("ann"));
+    writer->Write();
+    writer->AfterWork();
+    const QString sql = ReadFileText(Dir.File("out.sql"));
+    EXPECT_TRUE(sql.startsWith(QStringLiteral("delete from"))) << sql.toStdString();
+    EXPECT_TRUE(sql.contains(QStringLiteral("ann"))) << sql.toStdString();
+    EXPECT_EQ(Rows(QStringLiteral("select id, name from Orders")), QStringList{QStringLiteral("9|old")});
+}
+
 TEST_F(TableDestTest, DescriptionsNameTheDatabaseAndTheFields)
 {
     TTableDestOptions options;

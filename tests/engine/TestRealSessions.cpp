@@ -144,4 +144,21 @@ TEST_F(TRealSessionTest, FolderSessionReplacesOnceAndMovesTheConvertedFiles)
     EXPECT_TRUE(QFileInfo::exists(Dir.File(QStringLiteral("in/b.json"))));
 }
 
+TEST_F(TRealSessionTest, SaveToSqlFileWritesTheStatementsInsteadOfTheRows)
+{
+    const QString json = Json(QStringLiteral("orders.json"), {"1", "2"});
+    const QString sql = Dir.File(QStringLiteral("out/orders.sql"));
+    const QString log = Dir.File(QStringLiteral("sql.log"));
+    const QString session = Write(QStringLiteral("sql.jif"),
+                                  {"ConvertType=JsonToTable", "SourceStoreType=File", "SourceFile=" + json,
+                                   "DataItem={}|data", "Sublevel=1", "DestTable=Orders", "LoadType=0",
+                                   "SaveToSqlFile=" + sql, "SqlToSqlEncoding=UTF-8", "LogFile=" + log});
+    ASSERT_TRUE(Run(session, log));
+    EXPECT_TRUE(Ids().isEmpty());
+    const QString text = QString::fromUtf8(ReadFileBytes(sql));
+    EXPECT_EQ(text.count(QStringLiteral(";\r\n")), 2) << text.toStdString();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("insert into "))) << text.toStdString();
+    EXPECT_TRUE(LogLines(log).contains(QStringLiteral("To File: ") + sql)) << LogLines(log).join(QLatin1Char('\n')).toStdString();
+}
+
 }  // namespace

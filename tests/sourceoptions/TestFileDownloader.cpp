@@ -112,6 +112,25 @@ TEST(FileDownloaderFakeProgress, StepsAndFallsBackBeforeTheEnd)
     }
 }
 
+TEST(FileDownloaderDefaultTarget, NamesTheFileAfterTheUrl)
+{
+    struct Row { QString Url; QString Name; };
+    const Row rows[] = {
+        {"https://example.com/api/orders.json", "orders.json"},
+        {"https://example.com/api/orders.php?x=1/2", "2.json"},
+        {"https://example.com/api/items?page=2", "items.json"},
+        {"https://example.com/api/", "a.json"},
+        {"https://example.com/data.tar.gz", "data.tar.json"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Url.toStdString());
+        EXPECT_EQ(TFileDownloader::DefaultFileNameOfUrl(row.Url), row.Name);
+    }
+    const QString target = TFileDownloader::DefaultTargetOfUrl(QStringLiteral("http://h/x.json"));
+    EXPECT_TRUE(target.endsWith(QStringLiteral("/Ambertide/x.json"))) << target.toStdString();
+    EXPECT_TRUE(QFileInfo(QFileInfo(target).path()).isDir());
+}
+
 // Every failure raises, reports "Download Failed." and leaves the old file
 // exactly as it was, without a temporary file beside it.
 struct TFailureRow {

@@ -8,6 +8,7 @@
 #include "UUniDBWriter.h"
 #include "UException.h"
 #include "UFieldType.h"
+#include "USqlWriter.h"
 #include "UTableDateFormatMatcher.h"
 
 namespace {
@@ -151,9 +152,15 @@ void TTableDestOptions::FreeWriters()
 
 void TTableDestOptions::PrepareWriter()
 {
-    if (!FTableOptions.SqlFile.isEmpty())
-        throw Exception(QStringLiteral("TTableDestOptions.PrepareWriter, SQL-file output is not available: ")
-                        + FTableOptions.SqlFile);
+    if (!FTableOptions.SqlFile.isEmpty()) {
+        if (!FSqlWriter)
+            FSqlWriter = std::make_unique<TSqlWriter>();
+        FSqlWriter->SetFileName(FTableOptions.SqlFile);
+        FSqlWriter->Encoding = FTableOptions.SqlEncoding;
+        FSqlWriter->SetTableStruct(&FTableStruct);
+        FDataWriter = FSqlWriter.get();
+        return;
+    }
     if (!FDBWriter)
         CreateWriters();
     FDBWriter->SetTableStruct(&FTableStruct);

@@ -16,6 +16,7 @@
 class TDBConvertObjectFactory;
 class TDBObjectFactory;
 class TDBWriter;
+class TSqlWriter;
 
 // The target database of the table destinations (neither is owned).
 struct TTableDestTarget {
@@ -79,6 +80,6 @@ private:
     TDestTableOptions FTableOptions;
     TDBTableStruct FTableStruct;
     std::unique_ptr<TDBWriter> FDBWriter;
-    std::unique_ptr<TDataWriter> FSqlWriter;
+    std::unique_ptr<TSqlWriter> FSqlWriter;
     TDataWriter* FDataWriter = nullptr;  // one of the two
 };

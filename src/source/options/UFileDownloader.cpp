@@ -1,5 +1,6 @@
 #include "UFileDownloader.h"
 
+#include "UAppFolders.h"
 #include "UException.h"
 #include "UProgressMonitor.h"
 
@@ -54,6 +55,25 @@ public:
 };
 
 TFileDownloader::TFileDownloader() = default;
+
+QString TFileDownloader::DefaultFileNameOfUrl(const QString& url)
+{
+    QString name = url.mid(url.lastIndexOf(QLatin1Char('/')) + 1);
+    const int query = name.indexOf(QLatin1Char('?'));
+    if (query >= 0)
+        name.truncate(query);
+    if (name.isEmpty())
+        name = QStringLiteral("a");
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot > 0)
+        name.truncate(dot);
+    return name + QStringLiteral(".json");
+}
+
+QString TFileDownloader::DefaultTargetOfUrl(const QString& url)
+{
+    return GetAmbertideDataFolder() + DefaultFileNameOfUrl(url);
+}
 
 int TFileDownloader::NextFakeProgress(int current)
 {

@@ -47,6 +47,13 @@ public:
     // bar moves without ever looking finished.
     static int NextFakeProgress(int current);
 
+    // The local name a URL is saved under by default: the text after the last
+    // "/", cut at the first "?" ("a" when empty), without its extension,
+    // followed by ".json".
+    static QString DefaultFileNameOfUrl(const QString& url);
+    // That name in the program's data folder (created when missing).
+    static QString DefaultTargetOfUrl(const QString& url);
+
 private:
     class TTransfer;
 
