@@ -23,7 +23,8 @@ int main(int argc, char** argv)
 
     TAmbertide::AddStartupRegistrations();
     RunUnitStartup();
-    InstallInteractiveRoad();
+    if (!commandLine)
+        InstallInteractiveRoad();
     int exitCode = 0;
     try {
         TAmbertide* app = TAmbertide::Instance();

@@ -1,5 +1,7 @@
 #include "UErrorReport.h"
 
+#include <cstdio>
+
 namespace {
 TErrorReportHandler& Handler()
 {
@@ -15,6 +17,9 @@ void SetErrorReportHandler(TErrorReportHandler handler)
 
 void ShowErrorReport(const QString& message)
 {
+    // Without a window (the command line) the report goes to standard error.
     if (Handler())
         Handler()(message);
+    else
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The error report of the support services: shows a message with the in-memory
-// log. The user interface installs the dialog; without one a report only logs.
+// log. The user interface installs the dialog; without one the message goes
+// to standard error.
 
 #include <QString>
 #include <functional>
