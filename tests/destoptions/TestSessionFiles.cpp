@@ -167,8 +167,9 @@ TEST_F(SessionFileTest, DamagedFilesFailWithTheirMessageAndChangeNothing)
         const QByteArray before = ReadFileBytes(path);
         const QString message = ErrorOf([&] { Factory->CreateSessionFromFile(path); });
         EXPECT_FALSE(message.isEmpty());
-        if (!row.Message.isEmpty())
+        if (!row.Message.isEmpty()) {
             EXPECT_EQ(message, row.Message);
+        }
         EXPECT_EQ(ReadFileBytes(path), before);
         EXPECT_EQ(ReadFileText(json).size(), QFileInfo(json).size());
     }
