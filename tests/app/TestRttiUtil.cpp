@@ -19,15 +19,6 @@ class TStone : public TObject {
     AMBERTIDE_CLASS(TStone)
 };
 
-QString MessageOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return QString();
-}
 
 TEST(RttiUtil, CreatesByUnitQualifiedName)
 {
@@ -43,11 +34,11 @@ TEST(RttiUtil, ErrorsNameTheClasses)
 {
     TDebugHelper::Initialize();
     TDebugHelper::Clear();
-    EXPECT_EQ(MessageOf([] { TRttiUtil::CreateObject(QStringLiteral("UNope.TNope")); }),
+    EXPECT_EQ(ErrorOf([] { TRttiUtil::CreateObject(QStringLiteral("UNope.TNope")); }),
               QStringLiteral("Can not find class type: UNope.TNope"));
     EXPECT_TRUE(TDebugHelper::GetLogText().contains(QStringLiteral("[error]\tCan not find class type: UNope.TNope")));
     TRttiUtil::RegisterClass<TStone>(QStringLiteral("UStone"));
-    EXPECT_EQ(MessageOf([] { TRttiUtil::CreateObjectAs<TShape>(QStringLiteral("UStone.TStone")); }),
+    EXPECT_EQ(ErrorOf([] { TRttiUtil::CreateObjectAs<TShape>(QStringLiteral("UStone.TStone")); }),
               QStringLiteral("Cast Error: TObject to TShape, Real type: TStone"));
     TDebugHelper::Finalize();
 }

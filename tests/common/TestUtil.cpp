@@ -1,5 +1,7 @@
 #include "TestUtil.h"
 
+#include "UException.h"
+
 #include <QFile>
 #include <stdexcept>
 
@@ -37,4 +39,14 @@ void WriteFileText(const QString& fileName, const QString& text)
 QString TestDataPath(const QString& name)
 {
     return QStringLiteral(AMBERTIDE_TEST_DATA "/") + name;
+}
+
+QString ErrorOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const Exception& e) {
+        return e.Message();
+    }
+    return QString();
 }

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 #include <ostream>
 
 // Readable QString values in GoogleTest failure messages.
@@ -27,3 +28,5 @@ QString ReadFileText(const QString& fileName);  // UTF-8
 void WriteFileBytes(const QString& fileName, const QByteArray& bytes);
 void WriteFileText(const QString& fileName, const QString& text);  // UTF-8, no mark
 QString TestDataPath(const QString& name);
+// The message of the Exception that f raises, "" when it raises none.
+QString ErrorOf(const std::function<void()>& f);

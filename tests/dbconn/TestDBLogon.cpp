@@ -16,15 +16,6 @@
 
 namespace {
 
-QString ErrorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return QString();
-}
 
 class DBLogon : public ::testing::Test {
 protected:

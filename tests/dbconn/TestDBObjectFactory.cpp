@@ -13,15 +13,6 @@
 
 namespace {
 
-QString ErrorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return QString();
-}
 
 // Stands in for the writer of the output layer.
 class TAccessWriter : public TObject, public TConnectionUser {

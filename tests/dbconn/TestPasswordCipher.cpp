@@ -7,15 +7,6 @@
 
 namespace {
 
-QString ErrorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return QString();
-}
 
 TEST(PasswordCipher, RoundTripsWholeBlocksOfLowerCaseHex)
 {

@@ -62,15 +62,6 @@ protected:
         ts.FillStruct();
     }
 
-    static QString ErrorOf(const std::function<void()>& f)
-    {
-        try {
-            f();
-        } catch (const Exception& e) {
-            return e.Message();
-        }
-        return QString();
-    }
 
     TTestDir FDir;
     TUniConnection FConnection;

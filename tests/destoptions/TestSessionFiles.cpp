@@ -71,15 +71,6 @@ protected:
         WriteFileText(path, QStringLiteral("{\"data\":{\"Orders\":[") + items.join(QLatin1Char(',')) + QStringLiteral("]}}"));
         return path;
     }
-    static QString ErrorOf(const std::function<void()>& f)
-    {
-        try {
-            f();
-        } catch (const Exception& e) {
-            return e.Message();
-        }
-        return QString();
-    }
 
     TTestDir Dir;
     std::unique_ptr<TDBObjectFactory> DBFactory;

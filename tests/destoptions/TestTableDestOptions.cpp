@@ -24,15 +24,6 @@ namespace {
 
 const QString Section = QStringLiteral("Load");
 
-QString ErrorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return QString();
-}
 
 // A real Access database file with one table, installed as the target of
 // every table destination of the test.

@@ -12,15 +12,6 @@
 
 namespace {
 
-QString ErrorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return QString();
-}
 
 // One engine file with a table of every Access column type.
 class DBDictionary : public ::testing::Test {

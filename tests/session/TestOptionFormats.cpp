@@ -10,15 +10,6 @@
 
 namespace {
 
-QString MessageOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return QString();
-}
 
 const QString ParseError = QStringLiteral("TTableDestOptions.LoadFromFile, Parse Fields Error.");
 
@@ -50,7 +41,7 @@ TEST(DestFields, SeparatorRules)
     for (const TFieldsRow& row : FieldsRows) {
         SCOPED_TRACE(row.name);
         if (row.fails) {
-            EXPECT_EQ(MessageOf([&] { ParseDestFields(QLatin1String(row.text)); }), ParseError);
+            EXPECT_EQ(ErrorOf([&] { ParseDestFields(QLatin1String(row.text)); }), ParseError);
             continue;
         }
         EXPECT_EQ(ParseDestFields(QLatin1String(row.text)), row.fields);
@@ -84,7 +75,7 @@ TEST(DestFields, ParseErrorKeepsTheFieldMapAndTheFile)
     const QByteArray before = ReadFileBytes(file);
     TTestTableDestOptions dest;
     dest.AddField(QStringLiteral("keep"), QString(), QString());
-    EXPECT_EQ(MessageOf([&] { dest.LoadFromFile(file, QStringLiteral("Load")); }), ParseError);
+    EXPECT_EQ(ErrorOf([&] { dest.LoadFromFile(file, QStringLiteral("Load")); }), ParseError);
     EXPECT_EQ(dest.FieldNames(), QStringList{QStringLiteral("keep")});
     EXPECT_EQ(ReadFileBytes(file), before);
 }
@@ -235,7 +226,7 @@ TEST_F(SourceSelection, ColumnsAreOneBasedInTheFileAndMustBeNumbers)
     EXPECT_TRUE(loaded.IsEqual(source));
 
     WriteFileText(session, QStringLiteral("[Load]\r\nColumns=1|x\r\n"));
-    EXPECT_EQ(MessageOf([&] { loaded.LoadFromFile(session, QStringLiteral("Load")); }),
+    EXPECT_EQ(ErrorOf([&] { loaded.LoadFromFile(session, QStringLiteral("Load")); }),
               QStringLiteral("'x' is not a valid integer value"));
 }
 
@@ -276,7 +267,7 @@ TEST(ItemMapOptions, NToNOriginIndexCountsSelectedItemsOnly)
     EXPECT_EQ(map.GetItemCount(), 2);
     EXPECT_EQ(map.GetOriginIndex(0), 0);
     EXPECT_EQ(map.GetOriginIndex(1), 2);
-    EXPECT_EQ(MessageOf([&] { map.GetOriginIndex(2); }), QStringLiteral("TNToNItemMapOptions.GetOriginIndex(2)"));
+    EXPECT_EQ(ErrorOf([&] { map.GetOriginIndex(2); }), QStringLiteral("TNToNItemMapOptions.GetOriginIndex(2)"));
 }
 
 class TLineOutputer : public TOutputer {

@@ -10,15 +10,6 @@
 
 namespace {
 
-QString MessageOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return QString();
-}
 
 class SessionFactory : public ::testing::Test {
 protected:
@@ -73,7 +64,7 @@ TEST_F(SessionFactory, LookUpErrors)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(MessageOf(row.call), QLatin1String(row.message));
+        EXPECT_EQ(ErrorOf(row.call), QLatin1String(row.message));
     }
 }
 
@@ -144,7 +135,7 @@ TEST_F(SessionFactory, SessionFromFileByKeysOrByExtension)
         const QString file = dir.File(QLatin1String(row.fileName));
         WriteFileText(file, row.text + QStringLiteral("\r\n"));
         if (*row.convertType == 0) {
-            EXPECT_EQ(MessageOf([&] { factory->CreateSessionFromFile(file); }), QLatin1String(row.message));
+            EXPECT_EQ(ErrorOf([&] { factory->CreateSessionFromFile(file); }), QLatin1String(row.message));
             continue;
         }
         auto s = factory->CreateSessionFromFile(file);
@@ -186,7 +177,7 @@ TEST_F(SessionFactory, HooksPlugInClassesByName)
     // Named executor class that is no executor: the cast check.
     TRttiUtil::RegisterClass(QStringLiteral("UBad.TBad"), [] { return std::unique_ptr<TObject>(new TMemoryOutputer()); });
     hooked.RegisterSourceClass(QStringLiteral("Json"), SessionRoles::SourceOptions, QStringLiteral("Bad"));
-    EXPECT_EQ(MessageOf([&] { hooked.NewSourceOptions(QStringLiteral("Json")); }),
+    EXPECT_EQ(ErrorOf([&] { hooked.NewSourceOptions(QStringLiteral("Json")); }),
               QStringLiteral("Cast Error: TObject to TSourceOptions, Real type: TMemoryOutputer"));
 }
 
@@ -216,7 +207,7 @@ TEST(SessionFactoryDialogs, WizardDialogChoice)
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.item) + "/" + row.dialog);
         if (*row.form == 0) {
-            EXPECT_EQ(MessageOf([&] { factory.GetWizardDialogChoice(QLatin1String(row.item), QLatin1String(row.dialog)); }),
+            EXPECT_EQ(ErrorOf([&] { factory.GetWizardDialogChoice(QLatin1String(row.item), QLatin1String(row.dialog)); }),
                       QStringLiteral("Error ItemType/DlgType: ") + QLatin1String(row.item) + QLatin1Char('/')
                           + QLatin1String(row.dialog));
             continue;

@@ -10,15 +10,6 @@
 
 namespace {
 
-QString MessageOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return QString();
-}
 
 QStringList KeysOf(const QString& file, const QString& section = QStringLiteral("Load"))
 {
@@ -312,13 +303,13 @@ TEST_F(SessionFile, FailedSaveLeavesThePreviousFileWhole)
     Source(*s).SetSelectedIndexes({0});
     Dest(*s).Table = QStringLiteral("Changed");
     Dest(*s).FailOnSave = true;
-    EXPECT_EQ(MessageOf([&] { s->WriteSections(file); }), QStringLiteral("disk full"));
+    EXPECT_EQ(ErrorOf([&] { s->WriteSections(file); }), QStringLiteral("disk full"));
     EXPECT_EQ(ReadFileBytes(file), before);
     EXPECT_TRUE(QDir(dir.Path()).entryList({QStringLiteral("*.tmp~")}).isEmpty());
 
     const QString nowhere = dir.File(QStringLiteral("missing/folder/x.jif"));
     Dest(*s).FailOnSave = false;
-    EXPECT_EQ(MessageOf([&] { s->WriteSections(nowhere); }), QStringLiteral("Unable to write to ") + nowhere);
+    EXPECT_EQ(ErrorOf([&] { s->WriteSections(nowhere); }), QStringLiteral("Unable to write to ") + nowhere);
 }
 
 TEST_F(SessionFile, DamagedFileFailsWithTheMessageAndChangesNothing)
@@ -344,12 +335,12 @@ TEST_F(SessionFile, DamagedFileFailsWithTheMessageAndChangesNothing)
         text += row.line + QStringLiteral("\r\n");
         WriteFileText(file, text);
         const QByteArray before = ReadFileBytes(file);
-        EXPECT_EQ(MessageOf([&] { factory->CreateSessionFromFile(file); }), row.message);
+        EXPECT_EQ(ErrorOf([&] { factory->CreateSessionFromFile(file); }), row.message);
         EXPECT_EQ(ReadFileBytes(file), before);
         EXPECT_FALSE(QFileInfo::exists(file + QStringLiteral(".bak")));
         EXPECT_TRUE(TRecentFileList(QStringLiteral("1To1SessionList")).Items().isEmpty());
     }
-    EXPECT_EQ(MessageOf([&] { factory->CreateSessionFromFile(dir.File(QStringLiteral("none.jif"))); }),
+    EXPECT_EQ(ErrorOf([&] { factory->CreateSessionFromFile(dir.File(QStringLiteral("none.jif"))); }),
               QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(dir.File(QStringLiteral("none.jif"))));
 }
 
@@ -459,7 +450,7 @@ TEST_F(SessionFile, ConfigOneRefusesALogFileThatIsTheSource)
         const QString logFiles[] = {dataFile, dataFile.toUpper(), QStringLiteral("/tmp/run.log"), QString(), url};
         s->MiscOptions().SetLogFile(logFiles[row.log]);
         Source(*s).SetSourceUrl(row.withUrl ? url : QString());
-        const QString message = MessageOf([&] { s->ConfigOne(0); });
+        const QString message = ErrorOf([&] { s->ConfigOne(0); });
         EXPECT_EQ(message, row.fails ? QStringLiteral("Log File can not set to Source Data File.") : QString());
         EXPECT_FALSE(s->ConvertItem().MultiItem);
         EXPECT_EQ(s->ConvertItem().SourceOptions, &s->SourceSetOptions().SourceOptions());
