@@ -1,6 +1,7 @@
 #pragma once
 // A fresh Access database file per test, with the dictionary on its connection.
 
+#include "TestDatabase.h"
 #include "TestUtil.h"
 #include "UAccessDBDictionary.h"
 #include "UAccessEngine.h"
@@ -29,21 +30,7 @@ protected:
     void Exec(const QString& sql) { FConnection.ExecSQL(sql); }
 
     // Each row's values joined by "|", NULL shown as "<null>".
-    QStringList Rows(const QString& sql)
-    {
-        TUniQuery query(&FConnection);
-        query.SetSQL(sql);
-        query.Open();
-        QStringList rows;
-        while (!query.Eof()) {
-            QStringList values;
-            for (int i = 0; i < query.FieldCount(); ++i)
-                values.append(query.Fields(i).IsNull() ? QStringLiteral("<null>") : query.Fields(i).AsString());
-            rows.append(values.join(QLatin1Char('|')));
-            query.Next();
-        }
-        return rows;
-    }
+    QStringList Rows(const QString& sql) { return QueryRows(FConnection, sql); }
 
     int Count(const QString& table)
     {

@@ -1,4 +1,5 @@
 #include "TestUtil.h"
+#include "TestDatabase.h"
 
 #include "UAccessDBClassInit.h"
 #include "UAccessEngine.h"
@@ -46,21 +47,7 @@ protected:
     void TearDown() override { TTableDestOptions::SetTargetProvider(nullptr); }
 
     void Exec(const QString& sql) { DBFactory->Connection().ExecSQL(sql); }
-    QStringList Rows(const QString& sql)
-    {
-        TUniQuery query(&DBFactory->Connection());
-        query.SetSQL(sql);
-        query.Open();
-        QStringList rows;
-        while (!query.Eof()) {
-            QStringList values;
-            for (int i = 0; i < query.FieldCount(); ++i)
-                values.append(query.Fields(i).IsNull() ? QStringLiteral("<null>") : query.Fields(i).AsString());
-            rows.append(values.join(QLatin1Char('|')));
-            query.Next();
-        }
-        return rows;
-    }
+    QStringList Rows(const QString& sql) { return QueryRows(DBFactory->Connection(), sql); }
     QString WriteSession(const QStringList& lines)
     {
         const QString path = Dir.File(QStringLiteral("s.jif"));

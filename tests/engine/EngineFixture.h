@@ -2,6 +2,7 @@
 // A fresh Access database and a folder for JSON files per test, sessions
 // built by the real factory, and an outputer that records its lines.
 
+#include "TestDatabase.h"
 #include "TestUtil.h"
 
 #include "EngineTestClasses.h"
@@ -51,21 +52,7 @@ protected:
     void Exec(const QString& sql) { FConnection.ExecSQL(sql); }
 
     // Each row's values joined by "|".
-    QStringList Rows(const QString& sql)
-    {
-        TUniQuery query(&FConnection);
-        query.SetSQL(sql);
-        query.Open();
-        QStringList rows;
-        while (!query.Eof()) {
-            QStringList values;
-            for (int i = 0; i < query.FieldCount(); ++i)
-                values.append(query.Fields(i).IsNull() ? QStringLiteral("<null>") : query.Fields(i).AsString());
-            rows.append(values.join(QLatin1Char('|')));
-            query.Next();
-        }
-        return rows;
-    }
+    QStringList Rows(const QString& sql) { return QueryRows(FConnection, sql); }
 
     QString WriteJson(const QString& name, const QByteArray& text)
     {
