@@ -4,6 +4,7 @@
 #include "UDBTypeNames.h"
 #include "UException.h"
 #include "UFieldTypes.h"
+#include "UNumberText.h"
 #include "ULog.h"
 #include "USqlCreator.h"
 #include "UTableStruct.h"
@@ -45,12 +46,12 @@ double ToFloat(const QString& x)
     if (IsLocaleFloat(t)) {
         QString c = t;
         c.replace(TUserLocale::DecimalSeparator(), QLatin1Char('.'));
-        const double d = c.toDouble(&ok);
+        const double d = TextToDouble(c, &ok);
         if (ok)
             return d;
     }
     if (IsDotDecimalNumber(t)) {
-        const double d = t.toDouble(&ok);
+        const double d = TextToDouble(t, &ok);
         if (ok)
             return d;
     }
