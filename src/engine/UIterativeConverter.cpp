@@ -2,6 +2,7 @@
 
 #include "UException.h"
 #include "ULog.h"
+#include "USteadyClock.h"
 
 #include <QCoreApplication>
 
@@ -17,10 +18,18 @@ TIterativeConverter::TProcessMessages& ProcessMessagesHandler()
 
 void ProcessMessages()
 {
-    if (const auto& handler = ProcessMessagesHandler())
+    if (const auto& handler = ProcessMessagesHandler()) {
         handler();
-    else if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
+        return;
+    }
+    // A pump is a system call; a window needs a few dozen a second, not one per record.
+    constexpr uint64_t PumpIntervalMs = 20;
+    static uint64_t lastPump = 0;
+    const uint64_t now = GetTickCount64();
+    if (now - lastPump < PumpIntervalMs || !QCoreApplication::instance())
+        return;
+    lastPump = now;
+    QCoreApplication::processEvents();
 }
 
 }  // namespace
