@@ -1,6 +1,7 @@
 #include "UJsonObjectReader.h"
 
 #include "UJsonFormatDetector.h"
+#include "UJsonStreamedArray.h"
 #include "ULog.h"
 #include "UTextCodec.h"
 #include "UTextFileUtil.h"
@@ -278,6 +279,12 @@ void TMultipleLineJsonObjectReader::Rewind()
 
 TWholeJsonObjectReader::TWholeJsonObjectReader(const QString& fileName) : TJsonObjectReader(fileName)
 {
+    // A document that is one array of records is read an element at a time:
+    // its whole tree would take several times the file's size.
+    if ((FFirstValue = TJsonStreamedArray::Open(fileName))) {
+        CountObjects();
+        return;
+    }
     bool parsed = false;
     try {
         FFirstValue = TJsonValue::ParseFile(fileName);

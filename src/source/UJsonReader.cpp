@@ -2,6 +2,7 @@
 
 #include "UJsonFormatDetector.h"
 #include "UJsonNodeCache.h"
+#include "UJsonStreamedArray.h"
 #include "ULog.h"
 
 #include <QSet>
@@ -94,6 +95,7 @@ void TJsonReader::LocateDataItem()
 {
     try {
         FDataValue = FObjectReader->FirstValue();
+        FHeldElement.reset();
         FDataItemName.clear();
         FValueNodeText.clear();
         const QString item = TrimBlanks(FDataItem);
@@ -119,16 +121,23 @@ void TJsonReader::LocateDataItem()
                 ParseCurrentObject();
             }
             if (!IsRootSegment(FDataItemName))
-                FDataValue = ItemOf(FDataValue, FDataItemName);
+                StepInto(ItemOf(FDataValue, FDataItemName));
             for (int index : indexes)
                 if (KindOf(FDataValue) == TJsonValueKind::Array)
-                    FDataValue = FDataValue->GetElement(index);
+                    StepInto(FDataValue->GetElement(index));
         }
     } catch (const std::exception& e) {
         const QString message = ExceptionMessage(e);
         TLog::Global().Debug(QStringLiteral("JsonReader.LocateDataItem: ") + message);
         throw Exception(message);
     }
+}
+
+void TJsonReader::StepInto(TJsonValue* next)
+{
+    if (const auto* streamed = dynamic_cast<const TJsonStreamedArray*>(FDataValue))
+        FHeldElement = streamed->Share(next);
+    FDataValue = next;
 }
 
 void TJsonReader::CountRows()

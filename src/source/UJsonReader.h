@@ -62,6 +62,8 @@ private:
     void LoadRowValues();
     // Sets DataValue to the parse of the object reader's current text.
     void ParseCurrentObject();
+    // Moves DataValue to next, one of its elements or members.
+    void StepInto(TJsonValue* next);
 
     void WalkNames(const TJsonValue* value, const QString& prefix, int budget, QStringList& names) const;
     void WalkValues(const TJsonValue* value, const QString& prefix, int budget);
@@ -78,6 +80,9 @@ private:
     int FCurrentRow = 0;
     std::shared_ptr<TJsonObjectReader> FObjectReader;
     std::unique_ptr<TJsonValue> FParsedValue;  // the current object of a line-oriented file
+    // The element of a streamed top-level array that DataValue lies in, kept
+    // alive while other readers of the file move on.
+    std::shared_ptr<TJsonValue> FHeldElement;
 
     // The row's values, one slot per column name compared without letter case:
     // columns whose names differ only in case share a slot, and the value
