@@ -2,12 +2,19 @@
 #include "UMyIniFile.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
+#include <algorithm>
 #include <csignal>
+#include <grp.h>
+#include <sys/stat.h>
 #include <tuple>
+#include <unistd.h>
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,20 +24,70 @@ struct TRun {
     QString out;
 };
 
-TRun RunProgram(const QStringList& args)
+QProcessEnvironment ProgramEnvironment()
 {
-    QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     // No display: the command-line road must not need one.
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    p.setProcessEnvironment(env);
+    return env;
+}
+
+TRun RunProcess(QProcess& p, const QStringList& args)
+{
     p.start(QStringLiteral(AMBERTIDE_EXE), args);
     if (!p.waitForFinished(120000))
         return {};
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
             QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
+}
+
+TRun RunProgram(const QStringList& args)
+{
+    QProcess p;
+    p.setProcessEnvironment(ProgramEnvironment());
+    return RunProcess(p, args);
+}
+
+// The user a root test process runs the program as, so that folder
+// permissions apply (root ignores them).
+constexpr uid_t UnprivilegedId = 65534;
+
+// Runs the program with home as its HOME and XDG folders; as UnprivilegedId
+// when this process is root (exit code 127 when it could not switch).
+TRun RunWithHome(const QStringList& args, const QString& home)
+{
+    QProcess p;
+    QProcessEnvironment env = ProgramEnvironment();
+    env.insert(QStringLiteral("HOME"), home);
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/share"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/cache"));
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    p.setProcessEnvironment(env);
+    if (geteuid() == 0)
+        p.setChildProcessModifier([] {
+            // No supplementary groups either: root's would still open group-writable folders.
+            if (setgroups(0, nullptr) != 0 || setgid(UnprivilegedId) != 0 || setuid(UnprivilegedId) != 0)
+                _exit(127);
+        });
+    return RunProcess(p, args);
+}
+
+// Whether other users can start the program: the file and every folder on
+// its path need the "others" execute bit.
+bool OthersCanRunProgram()
+{
+    QString path = QFileInfo(QStringLiteral(AMBERTIDE_EXE)).absoluteFilePath();
+    for (;;) {
+        struct stat st {};
+        if (stat(QFile::encodeName(path).constData(), &st) != 0 || !(st.st_mode & S_IXOTH))
+            return false;
+        if (path == QStringLiteral("/"))
+            return true;
+        path = QFileInfo(path).absolutePath();
+    }
 }
 
 // The log lines without their stamps.
@@ -228,6 +285,55 @@ TEST_F(CmdLineRuns, WorkspaceGoesOnAfterAMissingSession)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(Rows(), QStringList({QStringLiteral("1:1.0"), QStringLiteral("3:3.0")}));
     EXPECT_TRUE(LogLines(log).contains(QStringLiteral("[error]\tsession file: ") + missing + QStringLiteral(" not exists.")));
+}
+
+// A source in a folder the user cannot write to: its bad file goes to the
+// documents folder, the other rows are imported, and the log names the file.
+TEST_F(CmdLineRuns, BadFileOfAReadOnlySourceFolderGoesToTheDocumentsFolder)
+{
+    if (geteuid() == 0 && !OthersCanRunProgram())
+        GTEST_SKIP() << "user " << UnprivilegedId << " cannot reach " << AMBERTIDE_EXE
+                     << ": a folder on its path or the file lacks the others execute bit";
+    const QString session = WriteOrdersSession(
+        dir, QStringLiteral("src"),
+        QStringLiteral("{\"id\": 1, \"amount\": 1}\n{\"id\": 2, \"amount\": \"lots\"}\n{\"id\": 3, \"amount\": 3}\n"),
+        db, true);
+    // The source moves into a folder the program's user cannot write to.
+    const QString readOnly = Path(QStringLiteral("ro"));
+    const QString source = readOnly + QStringLiteral("/src.json");
+    ASSERT_TRUE(QDir().mkpath(readOnly));
+    ASSERT_TRUE(QFile::rename(Path(QStringLiteral("src.json")), source));
+    TMyIniFile(session).WriteString(QStringLiteral("Load"), QStringLiteral("SourceFile"), source);
+    const QString home = Path(QStringLiteral("home"));
+    ASSERT_TRUE(QDir().mkpath(home));
+    const QString log = Path(QStringLiteral("run.log"));
+    if (geteuid() == 0) {
+        // All but the source folder belongs to the program's user: database, session, home.
+        std::vector<QString> paths{dir.Path()};
+        for (QDirIterator it(dir.Path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+             it.hasNext();) {
+            const QString p = it.next();
+            if (p != readOnly && !p.startsWith(readOnly + QLatin1Char('/')))
+                paths.push_back(p);
+        }
+        for (const QString& p : paths)
+            ASSERT_EQ(chown(QFile::encodeName(p).constData(), UnprivilegedId, UnprivilegedId), 0) << p.toStdString();
+    }
+    ASSERT_EQ(chmod(QFile::encodeName(readOnly).constData(), 0555), 0);
+
+    const TRun run = RunWithHome({QStringLiteral("session=") + session, QStringLiteral("logfile=") + log}, home);
+    chmod(QFile::encodeName(readOnly).constData(), 0755);  // so the folder can be removed
+    ASSERT_NE(run.exitCode, 127) << "could not switch to user " << UnprivilegedId;
+    EXPECT_EQ(run.exitCode, 2) << run.out.toStdString() << ReadFileText(log).toStdString();
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("1:1.0"), QStringLiteral("3:3.0")}));
+    EXPECT_FALSE(QFile::exists(readOnly + QStringLiteral("/src_bad.txt")));
+    const QString badFile = home + QStringLiteral("/Documents/Ambertide/src_bad.txt");
+    EXPECT_TRUE(ReadFileText(badFile).contains(QStringLiteral("\"2\",\"lots\""))) << badFile.toStdString();
+    EXPECT_EQ(QFileInfo(badFile).ownerId(), geteuid() == 0 ? UnprivilegedId : geteuid());
+    const QStringList lines = LogLines(log);
+    const QString named = QStringLiteral("Please see the Bad File: ") + badFile + QStringLiteral(".");
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const QString& l) { return l.endsWith(named); }))
+        << ReadFileText(log).toStdString();
 }
 
 QString RowCount(const QString& db, const QString& sql = QStringLiteral("select count(*) from Orders"))
