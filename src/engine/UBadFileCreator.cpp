@@ -54,10 +54,12 @@ void TBadFileCreator::OpenBadFile()
 
 void TBadFileCreator::WriteRecord()
 {
-    if (!FFileOpen) {
+    // One try per run: every rejected record of a run would fail the same way.
+    if (!FFileOpen && FOpenError.isEmpty()) {
         try {
             OpenBadFile();
         } catch (const Exception& e) {
+            FOpenError = e.Message();
             TLog::Global().Debug(QStringLiteral("Create bad file error: ") + e.Message());
         }
     }

@@ -16,7 +16,11 @@ public:
 
     // Path, header and columns from the reader (not owned).
     void Setup(TDataReader* reader);
-    void StartCreate() { FHasBadRecords = false; }
+    void StartCreate()
+    {
+        FHasBadRecords = false;
+        FOpenError.clear();
+    }
     // The reader's current record as one line.
     void WriteRecord();
     // Closes the file; removes it when this run wrote no record.
@@ -24,12 +28,15 @@ public:
 
     bool HasBadRecords() const { return FHasBadRecords; }
     const QString& Path() const { return FPath; }
+    // Why no file could be opened for this run's rejected records; empty when it could.
+    const QString& OpenError() const { return FOpenError; }
     TTxtWriter& Writer() { return FWriter; }
 
 private:
     void OpenBadFile();
 
     QString FPath;
+    QString FOpenError;
     bool FHasBadRecords = false;
     bool FFileOpen = false;
     TDataReader* FReader = nullptr;

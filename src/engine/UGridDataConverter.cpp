@@ -133,6 +133,10 @@ void TGridDataConverter::EndConvert()
         log.Debug(QStringLiteral("TGridDataConverter.EndConvert Done"));
         if (FBadFileCreator->HasBadRecords())
             ReportException(QStringLiteral("Please see the Bad File: ") + FBadFileCreator->Path() + QStringLiteral("."));
+        else if (!FBadFileCreator->OpenError().isEmpty())
+            // The rejected records are in no file: the log is the only place left to say so.
+            ReportException(QStringLiteral("The rejected records could not be kept in a Bad File: ")
+                            + FBadFileCreator->OpenError());
     } catch (const std::exception& e) {
         ReportException(MessageOf(e));
         return;

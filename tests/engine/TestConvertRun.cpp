@@ -1,5 +1,6 @@
 #include "EngineFixture.h"
 
+#include "UAppFolders.h"
 #include "UBatchOutputer.h"
 #include "UDataConvertItem.h"
 
@@ -70,6 +71,25 @@ TEST_F(TConvertRunTest, RejectedRowsGoToTheBadFileBesideTheSource)
                                    + QStringLiteral(".")))
         << out.Lines.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(FExecutor->Converter().Status().ConvertedRows, 2);
+    EXPECT_EQ(FExecutor->Converter().Status().ErrorCount, 2);
+}
+
+TEST_F(TConvertRunTest, ABadFileThatCannotBeWrittenAnywhereIsReported)
+{
+    CreateTable();
+    // A folder in the way beside the source, a file in place of the documents folder.
+    ASSERT_TRUE(QDir().mkpath(FDir.File(QStringLiteral("q_bad.txt"))));
+    const QString documents = QDir::cleanPath(GetDocumentsFolder());
+    ASSERT_TRUE(QDir(documents).removeRecursively());
+    WriteFileBytes(documents, "in the way");
+    auto session = FileSession(WriteJson(QStringLiteral("q.json"), JsonLines(4, {2, 3})));
+    TRecordingOutputer out;
+    ASSERT_TRUE(Run(*session, out));
+    QFile::remove(documents);
+
+    EXPECT_EQ(Ids(), (QStringList{QStringLiteral("1"), QStringLiteral("4")}));
+    EXPECT_GE(IndexOfPrefix(out.Lines, QStringLiteral("On record index 5, The rejected records could not be kept in a Bad File: ")), 0)
+        << out.Lines.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(FExecutor->Converter().Status().ErrorCount, 2);
 }
 
