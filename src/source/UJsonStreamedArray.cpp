@@ -292,7 +292,7 @@ QByteArrayView TJsonStreamedArray::ElementBytes(int index) const
         // The file must be the one that was scanned, else the offsets mean nothing.
         if ((!FFile.isOpen() && !FFile.open(QIODevice::ReadOnly)) || FFile.size() != FFileSize || !FFile.seek(start))
             throw EJsonException(QStringLiteral("File \"%1\" changed while it was read.").arg(FFileName));
-        FWindow = FFile.read(std::max(ChunkSize, end - start));
+        FWindow = FFile.read(std::min(std::max(ChunkSize, end - start), FFileSize - start));
         FWindowStart = start;
         if (FWindow.size() < end - start)
             throw EJsonException(QStringLiteral("File \"%1\" changed while it was read.").arg(FFileName));
