@@ -593,14 +593,8 @@ bool TAccessStatement::Execute(const TUniParams& params)
     sqlite3_reset(FStmt);
     FChanges = 0;
     Bind(params);
-    const int rc = sqlite3_step(FStmt);
-    if (rc == SQLITE_ROW)
+    if (Step())
         return true;
-    if (rc != SQLITE_DONE) {
-        const QString message = FDb->ErrorText(sqlite3_extended_errcode(FDb->Handle()));
-        sqlite3_reset(FStmt);
-        throw Exception(message);
-    }
     // sqlite3_changes keeps the count of the last data change, so only data changes read it.
     const TAccessStatementKind kind = FTranslation.Kind;
     if (!sqlite3_stmt_readonly(FStmt) && sqlite3_column_count(FStmt) == 0
@@ -619,6 +613,14 @@ bool TAccessStatement::Next()
 {
     if (!FDb)
         throw Exception(QStringLiteral("The connection is closed."));
+    if (Step())
+        return true;
+    sqlite3_reset(FStmt);
+    return false;
+}
+
+bool TAccessStatement::Step()
+{
     const int rc = sqlite3_step(FStmt);
     if (rc == SQLITE_ROW)
         return true;
@@ -627,7 +629,6 @@ bool TAccessStatement::Next()
         sqlite3_reset(FStmt);
         throw Exception(message);
     }
-    sqlite3_reset(FStmt);
     return false;
 }
 

@@ -117,6 +117,8 @@ public:
 
 private:
     void Bind(const TUniParams& params);
+    // One step: true on a row, false when done; an error resets and throws.
+    bool Step();
     bool BindDirect(int index, const QVariant& value, const TAccessColumnType& type);
     int BindText(int index, const QString& text);
 

@@ -334,11 +334,7 @@ TJsonValue* TJsonStreamedArray::GetElement(int index) const
 
 TJsonValue* TJsonStreamedArray::GetItem(QStringView name) const
 {
-    bool ok = false;
-    const qint64 index = name.toLongLong(&ok);
-    if (!ok || index < 0 || index >= ElementCount())
-        return nullptr;
-    return GetElement(int(index));
+    return GetElement(JsonArrayIndex(name, ElementCount()));
 }
 
 void TJsonStreamedArray::Write(TJsonWriter& writer) const

@@ -169,13 +169,17 @@ TJsonValue* TJsonArray::GetElement(int index) const
     return Items()[index];
 }
 
-TJsonValue* TJsonArray::GetItem(QStringView name) const
+int JsonArrayIndex(QStringView name, int count)
 {
     bool ok = false;
     const qint64 index = name.toLongLong(&ok);
-    if (!ok || index < 0 || index >= FCount)
-        return nullptr;
-    return Items()[index];
+    return ok && index >= 0 && index < count ? int(index) : -1;
+}
+
+TJsonValue* TJsonArray::GetItem(QStringView name) const
+{
+    const int index = JsonArrayIndex(name, FCount);
+    return index < 0 ? nullptr : Items()[index];
 }
 
 void TJsonArray::Write(TJsonWriter& writer) const

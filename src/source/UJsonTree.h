@@ -200,6 +200,10 @@ QStringView TJsonImmediate::TextView() const
     return QStringView(text, FLength);
 }
 
+// The element index an array reads from a member name; -1 when the name is
+// no index below count.
+int JsonArrayIndex(QStringView name, int count);
+
 // The 32-bit hash of a member name, compared before the name itself.
 uint32_t JsonNameHash(QStringView name);
 
